@@ -1,0 +1,29 @@
+#pragma once
+
+#include <juce_core/juce_core.h>
+
+#include <algorithm>
+#include <functional>
+#include <iostream>
+#include <vector>
+
+/** Runs a job several times and gives the median time in milliseconds. */
+inline double medianMilliseconds (int runs, const std::function<void()>& job)
+{
+    std::vector<double> times;
+
+    for (int i = 0; i < runs; ++i)
+    {
+        const auto start = juce::Time::getMillisecondCounterHiRes();
+        job();
+        times.push_back (juce::Time::getMillisecondCounterHiRes() - start);
+    }
+
+    std::sort (times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+inline void printFigure (const juce::String& what, double value, const juce::String& unit)
+{
+    std::cout << "  " << what.paddedRight (' ', 52) << juce::String (value, 3).paddedLeft (' ', 12) << " " << unit << "\n";
+}

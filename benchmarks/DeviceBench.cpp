@@ -1,0 +1,5 @@
+#include "DeviceBench.h"
+
+void runDeviceBenchmarks()
+{
+}

@@ -1,0 +1,4 @@
+#pragma once
+
+/** Editor-side cost of a full synchronisation and of one controller message. */
+void runDeviceBenchmarks();

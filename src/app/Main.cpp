@@ -1,0 +1,3 @@
+#include "VandoriumEditorApplication.h"
+
+START_JUCE_APPLICATION (VandoriumEditorApplication)

@@ -1,0 +1,236 @@
+#include "BXVandoriumLibrary.h"
+
+#include "Base64.h"
+#include "EditorSettings.h"
+#include "SafeFileWriter.h"
+#include "XmlText.h"
+
+//==============================================================================
+BXVandoriumLibrary::BXVandoriumLibrary (const juce::String& path, bool factory)
+    : isVirtual (false)
+    , isFactory (factory)
+    , name (nameFromFileName (juce::File::createFileWithoutCheckingPath (path).getFileName()))
+    , filePath (path)
+{
+    LoadReport ignored;
+    read (ignored);
+}
+
+BXVandoriumLibrary::BXVandoriumLibrary (const juce::String& path, bool factory, LoadReport& report)
+    : isVirtual (false)
+    , isFactory (factory)
+    , name (nameFromFileName (juce::File::createFileWithoutCheckingPath (path).getFileName()))
+    , filePath (path)
+{
+    read (report);
+}
+
+juce::String BXVandoriumLibrary::nameFromFileName (const juce::String& fileName)
+{
+    return fileName.replace (fileExtension, "");
+}
+
+void BXVandoriumLibrary::read (LoadReport& report)
+{
+    report = {};
+    const auto file = fileForPath (filePath);
+
+    if (! file.existsAsFile())
+    {
+        report.fileProblem = LoadReport::FileProblem::missing;
+        return;
+    }
+
+    auto root = juce::XmlDocument::parse (file);
+
+    if (root == nullptr)
+    {
+        report.fileProblem = LoadReport::FileProblem::notXml;
+        return;
+    }
+
+    if (root->getTagName() != "Presets")
+    {
+        report.fileProblem = LoadReport::FileProblem::wrongRoot;
+        return;
+    }
+
+    presets.reserve ((size_t) root->getNumChildElements());
+    int index = 0;
+
+    for (auto* element : root->getChildIterator())
+    {
+        const auto elementIndex = index++;
+
+        if (! element->hasTagName ("Preset"))
+        {
+            report.skipped.push_back ({ elementIndex, element->getTagName(), "not a Preset element" });
+            continue;
+        }
+
+        if (! element->hasAttribute ("data"))
+        {
+            report.skipped.push_back ({ elementIndex, element->getTagName(), "no data attribute" });
+            continue;
+        }
+
+        const auto decoded = base64Decode (element->getStringAttribute ("data"));
+
+        if (! decoded.has_value())
+        {
+            report.skipped.push_back ({ elementIndex, element->getTagName(), "data is not valid Base64" });
+            continue;
+        }
+
+        if (decoded->size() < (size_t) PresetDataBlock::storedSize)
+        {
+            report.skipped.push_back ({ elementIndex,
+                                        element->getTagName(),
+                                        "data holds " + juce::String ((int) decoded->size()) + " bytes, a preset needs 122" });
+            continue;
+        }
+
+        // Library files keep each word high byte first.
+        PresetDataBlock::Words words {};
+
+        for (size_t i = 0; i < words.size(); ++i)
+            words[i] = (juce::uint16) (((*decoded)[2 * i] << 8) | (*decoded)[2 * i + 1]);
+
+        auto preset = BXVandoriumPreset::fromDataBlock (words);
+        preset.name = element->getStringAttribute ("name").substring (0, BXVandoriumPreset::maxNameLength);
+        presets.push_back (std::move (preset));
+        ++report.loaded;
+    }
+}
+
+//==============================================================================
+juce::String BXVandoriumLibrary::toFileText() const
+{
+    // One line is 193 bytes plus the name; build it all in one buffer.
+    std::string text;
+    text.reserve (24 + presets.size() * 220);
+    text += "<Presets>\r\n";
+
+    char data[165] = {};
+
+    for (const auto& preset : presets)
+    {
+        const auto words = preset.toWords (0);
+        juce::uint8 bytes[PresetDataBlock::storedSize];
+
+        for (size_t i = 0; i < words.size(); ++i)
+        {
+            bytes[2 * i] = (juce::uint8) (words[i] >> 8);
+            bytes[2 * i + 1] = (juce::uint8) (words[i] & 0xff);
+        }
+
+        base64Encode (bytes, sizeof (bytes), 164, data);
+
+        text += "\t<Preset name=\"";
+        appendEscapedAttribute (text, preset.name);
+        text += "\" data=\"";
+        text.append (data, 164);
+        text += "\" />\r\n";
+    }
+
+    text += "</Presets>\r\n";
+    return juce::String::fromUTF8 (text.data(), (int) text.size());
+}
+
+bool BXVandoriumLibrary::save() const
+{
+    if (isVirtual)
+        return true;
+
+    return replaceFileContent (fileForPath (filePath), toFileText());
+}
+
+//==============================================================================
+void BXVandoriumLibrary::sanitiseName (juce::String& candidate)
+{
+    for (auto c : { '/', '\\', '?', '%', '*', '|', '"', '<', '>' })
+        candidate = candidate.replaceCharacter ((juce::juce_wchar) c, '_');
+}
+
+bool BXVandoriumLibrary::isNameAvailable (juce::String& candidate, const juce::String& libraryFolder)
+{
+    for (auto reserved : { "all", "editor factory", "vandorium factory" })
+        if (candidate.equalsIgnoreCase (reserved))
+            return false;
+
+    sanitiseName (candidate);
+    return ! fileForPath (libraryFolder + candidate + fileExtension).exists();
+}
+
+bool BXVandoriumLibrary::isNameAvailable (juce::String& candidate)
+{
+    return isNameAvailable (candidate, EditorSettings::getInstance().libraryFolder);
+}
+
+bool BXVandoriumLibrary::setName (juce::String& newName, const juce::String& libraryFolder)
+{
+    sanitiseName (newName);
+
+    if (newName != name && isNameAvailable (newName, libraryFolder))
+    {
+        const auto oldFile = fileForPath (libraryFolder + name + fileExtension);
+        const auto oldName = name;
+        const auto oldPath = filePath;
+
+        name = newName;
+        filePath = libraryFolder + newName + fileExtension;
+
+        // Write the new file before the old one goes, so a failed write
+        // never leaves the presets without a file.
+        if (! save())
+        {
+            name = oldName;
+            filePath = oldPath;
+            return false;
+        }
+
+        if (oldFile.getFullPathName() != filePath)
+            oldFile.deleteFile();
+
+        return true;
+    }
+
+    if (name.isEmpty() && isVirtual)
+        name = newName;
+
+    return true;
+}
+
+bool BXVandoriumLibrary::setName (juce::String& newName)
+{
+    return setName (newName, EditorSettings::getInstance().libraryFolder);
+}
+
+bool BXVandoriumLibrary::appendPresetsOf (const BXVandoriumLibrary& other)
+{
+    // Copy first: the other library may be this one.
+    const auto copies = other.presets;
+    presets.insert (presets.end(), copies.begin(), copies.end());
+    return save();
+}
+
+bool BXVandoriumLibrary::removePreset (size_t index, bool saveNow)
+{
+    if (index >= presets.size())
+        return true;
+
+    presets.erase (presets.begin() + (std::ptrdiff_t) index);
+    return saveNow ? save() : true;
+}
+
+BXVandoriumLibrary BXVandoriumLibrary::resolve (const juce::String& libraryName,
+                                                const juce::String& libraryFolder,
+                                                const juce::File& resourceFolder)
+{
+    const auto userFile = fileForPath (libraryFolder + libraryName + fileExtension);
+
+    if (userFile.existsAsFile())
+        return BXVandoriumLibrary (userFile.getFullPathName(), false);
+
+    return BXVandoriumLibrary (resourceFolder.getChildFile (libraryName + fileExtension).getFullPathName(), true);
+}

@@ -1,0 +1,163 @@
+#include "BXVandoriumPreset.h"
+
+namespace
+{
+using Word = juce::uint16;
+
+// Integer division truncating toward zero, reduced to 16 bits (two's complement).
+Word signedWord (int value, int centre, int divisor) noexcept
+{
+    return (Word) ((value - centre) / divisor);
+}
+
+Word timesTwoPlusCentre (Word word) noexcept
+{
+    return (Word) ((word + 4096) * 2);
+}
+
+constexpr const char* effectTexts[] = { "Off             ",
+                                        "Short Delay     ",
+                                        "Med Delay       ",
+                                        "Long Delay      ",
+                                        "PRESET          " };
+
+juce::String textFromBytes (const juce::uint8* bytes, int count)
+{
+    juce::String text;
+    text.preallocateBytes ((size_t) count * 2);
+
+    for (int i = 0; i < count && bytes[i] != 0; ++i)
+        text += juce::String::charToString ((juce::juce_wchar) bytes[i]);
+
+    return text.trimEnd();
+}
+} // namespace
+
+//==============================================================================
+const char* BXVandoriumPreset::effectBlockText (int effectValue) noexcept
+{
+    return effectValue >= 1 && effectValue <= 4 ? effectTexts[effectValue] : effectTexts[0];
+}
+
+int BXVandoriumPreset::effectFromName (const juce::String& text)
+{
+    static const char* names[] = { "Off", "Short Delay", "Med Delay", "Long Delay", "PRESET" };
+
+    for (int i = 0; i < 5; ++i)
+        if (text.equalsIgnoreCase (names[i]))
+            return i;
+
+    return 0;
+}
+
+//==============================================================================
+PresetDataBlock::Words BXVandoriumPreset::toWords (int slotNumber) const
+{
+    PresetDataBlock::Words w {};
+    w[0] = (Word) slotNumber;
+    w[39] = 1;
+
+    for (int k = 0; k < 14; ++k)
+        w[(size_t) (1 + k)] = k < name.length() ? (Word) (name[k] & 0xff) : (Word) 0x20;
+
+    w[57] = volume >= 128 ? (Word) 16254 : PresetDataBlock::volumeTable()[volume];
+    w[16] = scale;
+    w[17] = rootNote;
+    w[18] = (Word) (pitchCorrection * 129);
+    w[40] = (Word) std::min<int> (waveform, 3);
+    w[42] = waveform >= 3 ? (Word) (waveform - 3) : (Word) 0;
+    w[41] = scanRate;
+    w[50] = (Word) (scanAmount * 2);
+    w[49] = (Word) (scanPosition * 2);
+    w[45] = filterType;
+    w[43] = filterCutoff >= 128 ? (Word) 12500 : PresetDataBlock::cutoffTable()[filterCutoff];
+    w[44] = (Word) (filterResonance * 129);
+    w[46] = signedWord (filterPitchTrack, 8192, 1);
+
+    const auto* effectText = effectBlockText (effect);
+
+    for (int i = 0; i < 8; ++i)
+        w[(size_t) (27 + i)] = (Word) ((juce::uint8) effectText[2 * i] | ((juce::uint8) effectText[2 * i + 1] << 8));
+
+    w[21] = delayTime;
+    w[23] = delayFeedback;
+    w[26] = (Word) (effectMix * 129);
+    w[54] = signedWord (volumeWaveformScanAmount, 8192, 2);
+    w[52] = signedWord (volumeWaveformScanRate, 8192, 2);
+    w[47] = signedWord (volumeFilterResonance, 8192, 4);
+    w[48] = signedWord (volumeFilterCutoff, 8192, 8);
+    w[56] = volumeVolume;
+    w[55] = signedWord (pitchFilterResonance, 8192, 2);
+    w[53] = signedWord (pitchWaveformScanAmount, 8192, 2);
+    w[51] = signedWord (pitchWaveformScanRate, 8192, 2);
+    w[19] = signedWord (transpose, 64, 1);
+    w[58] = (Word) (passThroughLow | (passThroughHigh << 8));
+
+    w[60] = PresetDataBlock::checksumFor (w.data(), 60);
+    return w;
+}
+
+std::array<juce::uint8, PresetDataBlock::bufferSize> BXVandoriumPreset::toDataBlock (int slotNumber) const
+{
+    const auto words = toWords (slotNumber);
+    std::array<juce::uint8, PresetDataBlock::bufferSize> buffer {};
+
+    for (size_t i = 0; i < words.size(); ++i)
+    {
+        buffer[2 * i] = (juce::uint8) (words[i] & 0xff);
+        buffer[2 * i + 1] = (juce::uint8) (words[i] >> 8);
+    }
+
+    return buffer;
+}
+
+BXVandoriumPreset BXVandoriumPreset::fromDataBlock (const PresetDataBlock::Words& w)
+{
+    BXVandoriumPreset p;
+
+    juce::uint8 nameBytes[14];
+
+    for (int k = 0; k < 14; ++k)
+        nameBytes[k] = (juce::uint8) (w[(size_t) (1 + k)] & 0xff);
+
+    p.name = textFromBytes (nameBytes, 14).toUpperCase().substring (0, maxNameLength);
+
+    p.scale = w[16];
+    p.rootNote = w[17];
+    p.pitchCorrection = (juce::uint8) (w[18] / 129);
+    p.transpose = (juce::uint8) (((w[19] & 0xff) + 64) & 0xff);
+    p.delayTime = w[21];
+    p.delayFeedback = w[23];
+    p.effectMix = (Word) (w[26] / 129);
+
+    juce::uint8 effectBytes[16];
+
+    for (int i = 0; i < 8; ++i)
+    {
+        effectBytes[2 * i] = (juce::uint8) (w[(size_t) (27 + i)] & 0xff);
+        effectBytes[2 * i + 1] = (juce::uint8) (w[(size_t) (27 + i)] >> 8);
+    }
+
+    p.effect = (Word) effectFromName (textFromBytes (effectBytes, 16));
+
+    p.waveform = w[40] < 3 ? w[40] : (Word) (w[42] + 3);
+    p.scanRate = w[41];
+    p.filterCutoff = (juce::uint8) PresetDataBlock::lookUp (PresetDataBlock::cutoffTable(), w[43]);
+    p.filterResonance = (juce::uint8) (w[44] / 129);
+    p.filterType = w[45];
+    p.filterPitchTrack = (Word) (w[46] + 8192);
+    p.volumeFilterResonance = (Word) ((w[47] + 2048) * 4);
+    p.volumeFilterCutoff = (Word) ((w[48] + 1024) * 8);
+    p.scanPosition = (Word) (w[49] >> 1);
+    p.scanAmount = (Word) (w[50] >> 1);
+    p.pitchWaveformScanRate = timesTwoPlusCentre (w[51]);
+    p.volumeWaveformScanRate = timesTwoPlusCentre (w[52]);
+    p.pitchWaveformScanAmount = timesTwoPlusCentre (w[53]);
+    p.volumeWaveformScanAmount = timesTwoPlusCentre (w[54]);
+    p.pitchFilterResonance = timesTwoPlusCentre (w[55]);
+    p.volumeVolume = w[56];
+    p.volume = (juce::uint8) PresetDataBlock::lookUp (PresetDataBlock::volumeTable(), w[57]);
+    p.passThroughLow = (juce::uint8) (w[58] & 0xff);
+    p.passThroughHigh = (juce::uint8) (w[58] >> 8);
+    return p;
+}

@@ -1,0 +1,21 @@
+// One process-wide set-up for every test: the framework is initialised and
+// the process's folders point into a temporary folder, so no test ever
+// touches the real home folder.
+
+#include "support/TempFolder.h"
+
+#include "model/AppFolders.h"
+
+#include <gtest/gtest.h>
+#include <juce_events/juce_events.h>
+
+int main (int argc, char** argv)
+{
+    testing::InitGoogleTest (&argc, argv);
+    juce::ScopedJuceInitialiser_GUI framework;
+
+    TempFolder processFolders;
+    AppFolders::substitute (processFolders.folders());
+
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,341 @@
+// vandorium-tool: the editor's library and bank code on the command line.
+
+#include "model/BankDump.h"
+#include "model/BXVandoriumLibrary.h"
+#include "model/PresetFields.h"
+#include "model/PresetNumbering.h"
+#include "model/SafeFileWriter.h"
+
+#include <juce_core/juce_core.h>
+
+#include <iostream>
+
+namespace
+{
+constexpr int exitOk = 0;
+constexpr int exitSkipped = 1; // check: something was skipped; from-syx: dump too short
+constexpr int exitUnreadable = 2;
+constexpr int exitUsage = 64;
+
+const char* const generalHelp =
+    "usage: vandorium-tool COMMAND ARGUMENTS\n"
+    "\n"
+    "commands:\n"
+    "  list FILE [--json]     print the presets of a library file or a bank dump file\n"
+    "  to-syx LIBRARY OUT     write the library's first 32 presets as a bank dump .syx file\n"
+    "  from-syx IN OUT        write the 32 presets of a bank dump as a library file\n"
+    "  check FILE             validate a library file and report what it skips\n"
+    "\n"
+    "'vandorium-tool COMMAND --help' describes one command.\n";
+
+const std::map<std::string, const char*> commandHelp {
+    { "list",
+      "usage: vandorium-tool list FILE [--json]\n"
+      "Prints the presets of a library file (.vandorium) or of a bank dump file\n"
+      "(.syx framed with F0/F7, or a bare payload like devicePresets.syx), numbered\n"
+      "as the editor numbers them. --json prints every field of every preset.\n"
+      "Exit status: 0 listed, 2 the file cannot be read.\n" },
+    { "to-syx",
+      "usage: vandorium-tool to-syx LIBRARY OUT\n"
+      "Writes the bank dump of the library's first 32 presets to OUT as a standard\n"
+      "SysEx file (F0 ... F7). Missing slots n are filled with default presets\n"
+      "named \"PRESET n\".\n"
+      "Exit status: 0 written, 2 the library cannot be read or OUT cannot be written.\n" },
+    { "from-syx",
+      "usage: vandorium-tool from-syx IN OUT\n"
+      "Reads a bank dump (framed with F0/F7 or bare) and writes its 32 presets as\n"
+      "the library file OUT; the library is named after OUT's file name.\n"
+      "Exit status: 0 written, 1 the dump is too short for 32 presets,\n"
+      "2 IN cannot be read, is no bank dump, or OUT cannot be written.\n" },
+    { "check",
+      "usage: vandorium-tool check FILE\n"
+      "Validates a library file and reports, for every element, what was skipped\n"
+      "and why.\n"
+      "Exit status: 0 everything loaded, 1 something was skipped,\n"
+      "2 the file is missing, not XML, or has no Presets root element.\n" },
+};
+
+int usageError (const juce::String& message, const std::string& command = {})
+{
+    std::cerr << "vandorium-tool: " << message << std::endl;
+    std::cerr << (command.empty() ? "see 'vandorium-tool --help'" : "see 'vandorium-tool " + command + " --help'") << std::endl;
+    return exitUsage;
+}
+
+int failure (const juce::String& message, int status)
+{
+    std::cerr << "vandorium-tool: " << message << std::endl;
+    return status;
+}
+
+juce::File argumentFile (const juce::String& argument)
+{
+    return juce::File::getCurrentWorkingDirectory().getChildFile (argument);
+}
+
+bool looksLikeBankDump (const juce::MemoryBlock& data)
+{
+    const auto* bytes = static_cast<const juce::uint8*> (data.getData());
+    const auto size = data.getSize();
+    return (size > 0 && bytes[0] == 0xf0) || (size > 1 && bytes[0] == 0x04 && bytes[1] == 0x0b);
+}
+
+bool hasBankDumpHeader (const juce::MemoryBlock& data)
+{
+    const auto* bytes = static_cast<const juce::uint8*> (data.getData());
+    auto size = data.getSize();
+
+    if (size > 0 && bytes[0] == 0xf0)
+    {
+        ++bytes;
+        --size;
+    }
+
+    const auto& header = BankDump::header();
+    return size >= header.size() && std::equal (header.begin(), header.end(), bytes);
+}
+
+//==============================================================================
+struct LoadedPresets
+{
+    juce::String name;
+    std::vector<BXVandoriumPreset> presets;
+};
+
+std::optional<LoadedPresets> loadAny (const juce::File& file, juce::String& error)
+{
+    if (! file.existsAsFile())
+    {
+        error = "no such file: " + file.getFullPathName();
+        return std::nullopt;
+    }
+
+    juce::MemoryBlock data;
+
+    if (! file.loadFileAsData (data))
+    {
+        error = "cannot read " + file.getFullPathName();
+        return std::nullopt;
+    }
+
+    if (looksLikeBankDump (data))
+    {
+        auto bank = decodeBankDump (data);
+
+        if (! bank.has_value())
+        {
+            error = file.getFileName() + " is a bank dump too short to hold 32 presets";
+            return std::nullopt;
+        }
+
+        return LoadedPresets { file.getFileNameWithoutExtension(), std::move (bank->presets) };
+    }
+
+    BXVandoriumLibrary::LoadReport report;
+    BXVandoriumLibrary library (file.getFullPathName(), false, report);
+
+    if (report.fileProblem != BXVandoriumLibrary::LoadReport::FileProblem::none)
+    {
+        error = file.getFileName() + " is neither a library file nor a bank dump";
+        return std::nullopt;
+    }
+
+    return LoadedPresets { library.getName(), std::move (library.presets) };
+}
+
+int listCommand (const juce::StringArray& args)
+{
+    const bool json = args.contains ("--json");
+    auto files = args;
+    files.removeString ("--json");
+
+    if (files.size() != 1)
+        return usageError ("list takes one FILE", "list");
+
+    juce::String error;
+    const auto loaded = loadAny (argumentFile (files[0]), error);
+
+    if (! loaded.has_value())
+        return failure (error, exitUnreadable);
+
+    const auto count = (int) loaded->presets.size();
+
+    if (! json)
+    {
+        for (int i = 0; i < count; ++i)
+            std::cout << presetNumberText (i, count) << " " << loaded->presets[(size_t) i].name << "\n";
+
+        return exitOk;
+    }
+
+    juce::Array<juce::var> list;
+
+    for (int i = 0; i < count; ++i)
+    {
+        const auto& preset = loaded->presets[(size_t) i];
+        auto object = std::make_unique<juce::DynamicObject>();
+        object->setProperty ("number", presetNumberText (i, count));
+        object->setProperty ("name", preset.name);
+
+        for (const auto& field : presetFields())
+            object->setProperty (field.name, field.get (preset));
+
+        list.add (juce::var (object.release()));
+    }
+
+    auto root = std::make_unique<juce::DynamicObject>();
+    root->setProperty ("library", loaded->name);
+    root->setProperty ("presets", list);
+    std::cout << juce::JSON::toString (juce::var (root.release())) << "\n";
+    return exitOk;
+}
+
+int toSyxCommand (const juce::StringArray& args)
+{
+    if (args.size() != 2)
+        return usageError ("to-syx takes LIBRARY and OUT", "to-syx");
+
+    const auto input = argumentFile (args[0]);
+    const auto output = argumentFile (args[1]);
+
+    if (output == input)
+        return usageError ("OUT must not be the library file itself", "to-syx");
+
+    BXVandoriumLibrary::LoadReport report;
+    BXVandoriumLibrary library (input.getFullPathName(), false, report);
+
+    if (report.fileProblem != BXVandoriumLibrary::LoadReport::FileProblem::none)
+        return failure (input.getFullPathName() + " is not a readable library file", exitUnreadable);
+
+    auto presets = library.presets;
+
+    for (auto n = presets.size(); n < (size_t) BankDump::numSlots; ++n)
+    {
+        BXVandoriumPreset filler;
+        filler.name = "PRESET " + juce::String ((int) n + 1);
+        presets.push_back (filler);
+    }
+
+    const auto payload = encodeBankDump (presets);
+    juce::MemoryBlock message;
+    message.append ("\xf0", 1);
+    message.append (payload.getData(), payload.getSize());
+    message.append ("\xf7", 1);
+
+    if (! replaceFileContent (output, message.getData(), message.getSize()))
+        return failure ("cannot write " + output.getFullPathName(), exitUnreadable);
+
+    return exitOk;
+}
+
+int fromSyxCommand (const juce::StringArray& args)
+{
+    if (args.size() != 2)
+        return usageError ("from-syx takes IN and OUT", "from-syx");
+
+    const auto input = argumentFile (args[0]);
+    const auto output = argumentFile (args[1]);
+
+    if (output == input)
+        return usageError ("OUT must not be the bank dump file itself", "from-syx");
+
+    juce::MemoryBlock data;
+
+    if (! input.existsAsFile() || ! input.loadFileAsData (data))
+        return failure ("cannot read " + input.getFullPathName(), exitUnreadable);
+
+    if (! hasBankDumpHeader (data))
+        return failure (input.getFileName() + " does not start with a bank dump header", exitUnreadable);
+
+    auto bank = decodeBankDump (data);
+
+    if (! bank.has_value())
+        return failure (input.getFileName() + " is too short to hold 32 presets; nothing was written", exitSkipped);
+
+    BXVandoriumLibrary library (output.getFullPathName(), false);
+    library.presets = std::move (bank->presets);
+
+    if (! library.save())
+        return failure ("cannot write " + output.getFullPathName(), exitUnreadable);
+
+    return exitOk;
+}
+
+int checkCommand (const juce::StringArray& args)
+{
+    if (args.size() != 1)
+        return usageError ("check takes one FILE", "check");
+
+    const auto file = argumentFile (args[0]);
+    BXVandoriumLibrary::LoadReport report;
+    BXVandoriumLibrary library (file.getFullPathName(), false, report);
+
+    using Problem = BXVandoriumLibrary::LoadReport::FileProblem;
+
+    switch (report.fileProblem)
+    {
+        case Problem::missing:
+            return failure ("no such file: " + file.getFullPathName(), exitUnreadable);
+        case Problem::notXml:
+            return failure (file.getFileName() + " is not well-formed XML", exitUnreadable);
+        case Problem::wrongRoot:
+            return failure (file.getFileName() + " has no <Presets> root element", exitUnreadable);
+        case Problem::none:
+            break;
+    }
+
+    for (const auto& skipped : report.skipped)
+        std::cout << "element " << skipped.elementIndex + 1 << " <" << skipped.tagName << ">: skipped, " << skipped.reason << "\n";
+
+    std::cout << library.getName() << ": " << report.loaded << " presets loaded, "
+              << report.skipped.size() << " elements skipped\n";
+
+    return report.skipped.empty() ? exitOk : exitSkipped;
+}
+} // namespace
+
+//==============================================================================
+int main (int argc, char* argv[])
+{
+    juce::StringArray args;
+
+    for (int i = 1; i < argc; ++i)
+        args.add (juce::String::fromUTF8 (argv[i]));
+
+    if (args.isEmpty())
+    {
+        std::cerr << generalHelp;
+        return exitUsage;
+    }
+
+    const auto command = args[0].toStdString();
+    args.remove (0);
+
+    if (command == "--help" || command == "-h" || command == "help")
+    {
+        std::cout << generalHelp;
+        return exitOk;
+    }
+
+    const auto help = commandHelp.find (command);
+
+    if (help == commandHelp.end())
+        return usageError ("unknown command '" + juce::String (command) + "'");
+
+    if (args.contains ("--help") || args.contains ("-h"))
+    {
+        std::cout << help->second;
+        return exitOk;
+    }
+
+    if (command == "list")
+        return listCommand (args);
+
+    if (command == "to-syx")
+        return toSyxCommand (args);
+
+    if (command == "from-syx")
+        return fromSyxCommand (args);
+
+    return checkCommand (args);
+}
