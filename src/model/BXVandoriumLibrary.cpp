@@ -74,7 +74,8 @@ void BXVandoriumLibrary::read (LoadReport& report)
             continue;
         }
 
-        const auto decoded = base64Decode (element->getStringAttribute ("data"));
+        const auto& data = element->getStringAttribute ("data");
+        const auto decoded = base64Decode (data.toRawUTF8(), std::strlen (data.toRawUTF8()));
 
         if (! decoded.has_value())
         {
@@ -96,15 +97,24 @@ void BXVandoriumLibrary::read (LoadReport& report)
         for (size_t i = 0; i < words.size(); ++i)
             words[i] = (juce::uint16) (((*decoded)[2 * i] << 8) | (*decoded)[2 * i + 1]);
 
-        auto preset = BXVandoriumPreset::fromDataBlock (words);
-        preset.name = element->getStringAttribute ("name").substring (0, BXVandoriumPreset::maxNameLength);
-        presets.push_back (std::move (preset));
+        // The name attribute replaces the name the block carries.
+        const auto& presetName = element->getStringAttribute ("name");
+        presets.push_back (BXVandoriumPreset::fromDataBlock (words,
+                                                             presetName.length() > BXVandoriumPreset::maxNameLength
+                                                                 ? presetName.substring (0, BXVandoriumPreset::maxNameLength)
+                                                                 : presetName));
         ++report.loaded;
     }
 }
 
 //==============================================================================
 juce::String BXVandoriumLibrary::toFileText() const
+{
+    const auto bytes = toFileBytes();
+    return juce::String::fromUTF8 (bytes.data(), (int) bytes.size());
+}
+
+std::string BXVandoriumLibrary::toFileBytes() const
 {
     // One line is 193 bytes plus the name; build it all in one buffer.
     std::string text;
@@ -134,7 +144,7 @@ juce::String BXVandoriumLibrary::toFileText() const
     }
 
     text += "</Presets>\r\n";
-    return juce::String::fromUTF8 (text.data(), (int) text.size());
+    return text;
 }
 
 bool BXVandoriumLibrary::save() const
@@ -142,7 +152,8 @@ bool BXVandoriumLibrary::save() const
     if (isVirtual)
         return true;
 
-    return replaceFileContent (fileForPath (filePath), toFileText());
+    const auto bytes = toFileBytes();
+    return replaceFileContent (fileForPath (filePath), bytes.data(), bytes.size());
 }
 
 //==============================================================================

@@ -69,6 +69,9 @@ public:
     /** The exact file text that save writes. */
     juce::String toFileText() const;
 
+    /** The same text as the UTF-8 bytes of the file. */
+    std::string toFileBytes() const;
+
     /** Renames the library and its file inside the given library folder; the
         caller's string is sanitised in place. Returns false when the new file
         could not be written.

@@ -21,15 +21,65 @@ constexpr const char* effectTexts[] = { "Off             ",
                                         "Long Delay      ",
                                         "PRESET          " };
 
-juce::String textFromBytes (const juce::uint8* bytes, int count)
+// Names are nearly always ASCII; keep the locale-aware calls for the rest.
+bool isSpaceByte (juce::uint8 b) noexcept
 {
-    juce::String text;
-    text.preallocateBytes ((size_t) count * 2);
+    return b < 0x80 ? (b == ' ' || (b >= 9 && b <= 13)) : juce::CharacterFunctions::isWhitespace ((juce::juce_wchar) b);
+}
 
-    for (int i = 0; i < count && bytes[i] != 0; ++i)
-        text += juce::String::charToString ((juce::juce_wchar) bytes[i]);
+juce::juce_wchar upperOf (juce::uint8 b) noexcept
+{
+    if (b < 0x80)
+        return (juce::juce_wchar) (b >= 'a' && b <= 'z' ? b - 32 : b);
 
-    return text.trimEnd();
+    return juce::CharacterFunctions::toUpperCase ((juce::juce_wchar) b);
+}
+
+// Bytes up to the first zero, as code points, without trailing white space.
+int trimmedLength (const juce::uint8* bytes, int count) noexcept
+{
+    int length = 0;
+
+    while (length < count && bytes[length] != 0)
+        ++length;
+
+    while (length > 0 && isSpaceByte (bytes[length - 1]))
+        --length;
+
+    return length;
+}
+
+juce::String decodeName (const juce::uint8* bytes, int count)
+{
+    const auto length = std::min (trimmedLength (bytes, count), BXVandoriumPreset::maxNameLength);
+    juce::juce_wchar characters[BXVandoriumPreset::maxNameLength + 1] = {};
+
+    for (int i = 0; i < length; ++i)
+        characters[i] = upperOf (bytes[i]);
+
+    return juce::String (juce::CharPointer_UTF32 (characters));
+}
+
+int effectFromBytes (const juce::uint8* bytes, int count) noexcept
+{
+    static const char* names[] = { "Off", "Short Delay", "Med Delay", "Long Delay", "PRESET" };
+    const auto length = trimmedLength (bytes, count);
+
+    for (int i = 0; i < 5; ++i)
+    {
+        if ((int) std::strlen (names[i]) != length)
+            continue;
+
+        bool same = true;
+
+        for (int k = 0; k < length && same; ++k)
+            same = upperOf (bytes[k]) == upperOf ((juce::uint8) names[i][k]);
+
+        if (same)
+            return i;
+    }
+
+    return 0;
 }
 } // namespace
 
@@ -57,8 +107,10 @@ PresetDataBlock::Words BXVandoriumPreset::toWords (int slotNumber) const
     w[0] = (Word) slotNumber;
     w[39] = 1;
 
+    auto character = name.getCharPointer();
+
     for (int k = 0; k < 14; ++k)
-        w[(size_t) (1 + k)] = k < name.length() ? (Word) (name[k] & 0xff) : (Word) 0x20;
+        w[(size_t) (1 + k)] = character.isEmpty() ? (Word) 0x20 : (Word) (character.getAndAdvance() & 0xff);
 
     w[57] = volume >= 128 ? (Word) 16254 : PresetDataBlock::volumeTable()[volume];
     w[16] = scale;
@@ -113,14 +165,18 @@ std::array<juce::uint8, PresetDataBlock::bufferSize> BXVandoriumPreset::toDataBl
 
 BXVandoriumPreset BXVandoriumPreset::fromDataBlock (const PresetDataBlock::Words& w)
 {
-    BXVandoriumPreset p;
-
     juce::uint8 nameBytes[14];
 
     for (int k = 0; k < 14; ++k)
         nameBytes[k] = (juce::uint8) (w[(size_t) (1 + k)] & 0xff);
 
-    p.name = textFromBytes (nameBytes, 14).toUpperCase().substring (0, maxNameLength);
+    return fromDataBlock (w, decodeName (nameBytes, 14));
+}
+
+BXVandoriumPreset BXVandoriumPreset::fromDataBlock (const PresetDataBlock::Words& w, const juce::String& presetName)
+{
+    BXVandoriumPreset p;
+    p.name = presetName;
 
     p.scale = w[16];
     p.rootNote = w[17];
@@ -138,7 +194,7 @@ BXVandoriumPreset BXVandoriumPreset::fromDataBlock (const PresetDataBlock::Words
         effectBytes[2 * i + 1] = (juce::uint8) (w[(size_t) (27 + i)] >> 8);
     }
 
-    p.effect = (Word) effectFromName (textFromBytes (effectBytes, 16));
+    p.effect = (Word) effectFromBytes (effectBytes, 16);
 
     p.waveform = w[40] < 3 ? w[40] : (Word) (w[42] + 3);
     p.scanRate = w[41];

@@ -24,6 +24,11 @@ public:
     /** Decodes a record from the block's words W0..W60. */
     static BXVandoriumPreset fromDataBlock (const PresetDataBlock::Words& words);
 
+    /** Decodes the values and takes the name from elsewhere (library files
+        carry the name outside the block).
+    */
+    static BXVandoriumPreset fromDataBlock (const PresetDataBlock::Words& words, const juce::String& presetName);
+
     /** The 124-byte block buffer (W0..W60, then a zero word, little-endian),
         with the slot number in W0 and the checksum in W60.
     */

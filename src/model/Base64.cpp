@@ -25,23 +25,33 @@ const std::array<juce::uint8, 256>& decodeTable()
 
 void base64Encode (const juce::uint8* data, size_t count, size_t outLength, char* out) noexcept
 {
-    size_t written = 0;
+    const auto fullGroups = std::min (count / 3, outLength / 4);
+    auto* o = out;
 
-    for (size_t i = 0; i < count && written < outLength; i += 3)
+    for (size_t g = 0; g < fullGroups; ++g, data += 3)
     {
-        const auto remaining = count - i;
-        const juce::uint32 bits = ((juce::uint32) data[i] << 16)
-                                | (remaining > 1 ? (juce::uint32) data[i + 1] << 8 : 0u)
-                                | (remaining > 2 ? (juce::uint32) data[i + 2] : 0u);
-
-        const char group[4] = { alphabet[(bits >> 18) & 63],
-                                alphabet[(bits >> 12) & 63],
-                                remaining > 1 ? alphabet[(bits >> 6) & 63] : '=',
-                                remaining > 2 ? alphabet[bits & 63] : '=' };
-
-        for (int k = 0; k < 4 && written < outLength; ++k)
-            out[written++] = group[k];
+        const juce::uint32 bits = ((juce::uint32) data[0] << 16) | ((juce::uint32) data[1] << 8) | data[2];
+        *o++ = alphabet[(bits >> 18) & 63];
+        *o++ = alphabet[(bits >> 12) & 63];
+        *o++ = alphabet[(bits >> 6) & 63];
+        *o++ = alphabet[bits & 63];
     }
+
+    auto written = (size_t) (o - out);
+    const auto remaining = count - fullGroups * 3;
+
+    if (remaining == 0 || written >= outLength)
+        return;
+
+    const juce::uint32 bits = ((juce::uint32) data[0] << 16) | (remaining > 1 ? (juce::uint32) data[1] << 8 : 0u)
+                            | (remaining > 2 ? (juce::uint32) data[2] : 0u);
+    const char group[4] = { alphabet[(bits >> 18) & 63],
+                            alphabet[(bits >> 12) & 63],
+                            remaining > 1 ? alphabet[(bits >> 6) & 63] : '=',
+                            remaining > 2 ? alphabet[bits & 63] : '=' };
+
+    for (int k = 0; k < 4 && written < outLength; ++k)
+        out[written++] = group[k];
 }
 
 juce::String base64Encode (const void* data, size_t count)
@@ -67,25 +77,33 @@ std::optional<std::vector<juce::uint8>> base64Decode (const char* text, size_t l
     if (length > 1 && text[length - 2] == '=')
         --outLength;
 
-    std::vector<juce::uint8> result;
-    result.reserve (outLength);
+    std::vector<juce::uint8> result (outLength);
+    auto* out = result.data();
+    size_t emitted = 0;
 
     for (size_t i = 0; i < length; i += 4)
     {
-        juce::uint32 bits = 0;
+        const auto a = table[(juce::uint8) text[i]];
+        const auto b = table[(juce::uint8) text[i + 1]];
+        const auto c = table[(juce::uint8) text[i + 2]];
+        const auto d = table[(juce::uint8) text[i + 3]];
 
-        for (size_t k = 0; k < 4; ++k)
+        if (((a | b | c | d) & 0xc0) != 0) // valid values stay below 64
+            return std::nullopt;
+
+        const juce::uint32 bits = ((juce::uint32) a << 18) | ((juce::uint32) b << 12) | ((juce::uint32) c << 6) | d;
+
+        if (emitted + 3 <= outLength)
         {
-            const auto value = table[(juce::uint8) text[i + k]];
-
-            if (value == invalid)
-                return std::nullopt;
-
-            bits = (bits << 6) | value;
+            out[emitted++] = (juce::uint8) (bits >> 16);
+            out[emitted++] = (juce::uint8) (bits >> 8);
+            out[emitted++] = (juce::uint8) bits;
         }
-
-        for (int shift = 16; shift >= 0 && result.size() < outLength; shift -= 8)
-            result.push_back ((juce::uint8) (bits >> shift));
+        else
+        {
+            for (int shift = 16; shift >= 0 && emitted < outLength; shift -= 8)
+                out[emitted++] = (juce::uint8) (bits >> shift);
+        }
     }
 
     return result;
