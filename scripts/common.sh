@@ -9,7 +9,7 @@ REQUIRED_PACKAGES=(
     cmake ninja-build g++ pkg-config
     juce-modules-source libasound2-dev libfreetype-dev libfontconfig1-dev
     libx11-dev libxrandr-dev libxinerama-dev libxcursor-dev libxext-dev libgl-dev
-    libcurl4-openssl-dev libgtest-dev
+    libcurl4-openssl-dev libpng-dev libjpeg-dev libgtest-dev
     xvfb xauth
 )
 

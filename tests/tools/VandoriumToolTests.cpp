@@ -19,7 +19,8 @@ ToolResult runTool (const juce::StringArray& arguments)
 
     juce::ChildProcess process;
 
-    if (! process.start (command))
+    // Only standard output: debug builds print a banner on standard error.
+    if (! process.start (command, juce::ChildProcess::wantStdOut))
         return {};
 
     ToolResult result;

@@ -1,0 +1,221 @@
+#include "DeviceLink.h"
+
+#include "ControllerMap.h"
+#include "DeviceMessages.h"
+#include "model/BankDump.h"
+#include "model/SafeFileWriter.h"
+
+DeviceLink::DeviceLink (DevicePorts& p, EditorSettings& s, DeviceLinkHost& h)
+    : ports (p)
+    , settings (s)
+    , host (h)
+    , sender (p, [this] { return host.getSelectedDeviceRow(); })
+{
+}
+
+DeviceLink::~DeviceLink()
+{
+    ports.closeDevicePorts();
+}
+
+juce::File DeviceLink::getCacheFile() const
+{
+    return fileForPath (settings.settingsFolder + cacheFileName);
+}
+
+void DeviceLink::loadStartUpBank()
+{
+    juce::MemoryBlock cached;
+    const auto cache = getCacheFile();
+
+    if (cache.existsAsFile() && cache.loadFileAsData (cached))
+    {
+        // A truncated cache gives the default bank rather than a partial one.
+        if (auto bank = decodeBankDump (cached))
+        {
+            deviceLibrary = std::move (*bank);
+            return;
+        }
+    }
+
+    deviceLibrary = BXVandoriumLibrary();
+
+    for (int slot = 1; slot <= BankDump::numSlots; ++slot)
+    {
+        BXVandoriumPreset preset;
+        preset.name = juce::String::formatted ("PRESET %d", slot);
+        deviceLibrary.presets.push_back (preset);
+    }
+}
+
+//==============================================================================
+void DeviceLink::timerCallback()
+{
+    const auto elapsed = syncElapsedMs.fetch_add (tickMs) + tickMs;
+    auto state = syncState.load();
+
+    if (state >= identityRequested && state <= bankRequested)
+    {
+        if (elapsed >= timeoutMs && syncState.compare_exchange_strong (state, idle))
+        {
+            host.showSyncControls (true);
+            host.showNotice ("Sync Error", juce::String::formatted ("Timeout (error : %d)", state));
+            syncElapsedMs = 0;
+        }
+
+        syncProgress = std::fmod (syncProgress + 0.1, 1.0);
+        return;
+    }
+
+    if (state != idle || syncElapsedMs.load() < presenceCheckMs)
+        return;
+
+    // While a synchronisation runs, nothing is enumerated.
+    if (! ports.isDevicePresent() && ports.deviceConnected)
+    {
+        ports.deviceConnected = false;
+        ports.closeDevicePorts();
+        host.showNotice ("ALERT !", connectionLostText);
+    }
+    else if (ports.isDevicePresent() && ! ports.deviceConnected)
+    {
+        ports.openDevicePorts (this);
+
+        if (ports.deviceConnected)
+            host.showNotice ("ALERT !", connectedText);
+    }
+
+    syncElapsedMs = 0;
+}
+
+void DeviceLink::advanceSync()
+{
+    advanceFrom (syncState.load());
+}
+
+void DeviceLink::advanceFrom (int expectedState)
+{
+    if (expectedState < idle || expectedState > bankRequested)
+        return;
+
+    const auto newState = expectedState == bankRequested ? idle : expectedState + 1;
+
+    if (! syncState.compare_exchange_strong (expectedState, newState))
+        return;
+
+    if (newState == identityRequested)
+        host.runOnMessageThread ([this] { syncProgress = 0.0; });
+
+    host.runOnMessageThread ([this] { refreshSyncControls(); });
+
+    if (newState != idle)
+    {
+        sendRequestFor (newState);
+        syncElapsedMs = 0;
+    }
+}
+
+void DeviceLink::sendRequestFor (int newState)
+{
+    switch (newState)
+    {
+        case identityRequested: ports.broadcast (DeviceMessages::identityRequest()); break;
+        case presetRequested:   ports.broadcast (DeviceMessages::presetRequest()); break;
+        case bankRequested:     ports.broadcast (DeviceMessages::bankRequest()); break;
+        default: break;
+    }
+}
+
+void DeviceLink::refreshSyncControls()
+{
+    host.showSyncControls (syncState.load() == idle);
+}
+
+//==============================================================================
+void DeviceLink::handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMessage& message)
+{
+    if (! message.isSysEx())
+        return;
+
+    const auto state = syncState.load();
+
+    if (state == identityRequested && DeviceMessages::isIdentityReply (message))
+    {
+        // The version text is read on the message thread, so it is set there.
+        if (const auto version = DeviceMessages::firmwareVersionFrom (message))
+            host.runOnMessageThread ([this, text = *version] { settings.firmwareVersion = text; });
+
+        advanceFrom (identityRequested);
+    }
+    else if (state == presetRequested && DeviceMessages::isPresetDump (message))
+    {
+        advanceFrom (presetRequested);
+    }
+    else if (state == bankRequested && DeviceMessages::isBankDump (message))
+    {
+        auto bank = decodeBankDump (message.getSysExData(), (size_t) message.getSysExDataSize());
+
+        // A dump too short for 32 slots never replaces the bank; the
+        // time-out reports the failed run.
+        if (! bank.has_value())
+            return;
+
+        host.runOnMessageThread ([this, &bank]
+                                 {
+                                     deviceLibrary = std::move (*bank);
+                                     host.deviceLibraryReplaced();
+                                     host.refreshDeviceList();
+                                 });
+
+        writeCache (juce::MemoryBlock (message.getSysExData(), (size_t) message.getSysExDataSize()));
+        advanceFrom (bankRequested);
+    }
+}
+
+//==============================================================================
+bool DeviceLink::writeCache (const juce::MemoryBlock& payload) const
+{
+    return replaceFileContent (getCacheFile(), payload.getData(), payload.getSize());
+}
+
+void DeviceLink::sendLibraryToDevice (const BXVandoriumLibrary& library)
+{
+    auto presets = library.presets;
+
+    // The instrument keeps its remaining slots.
+    for (auto n = presets.size(); n < (size_t) BankDump::numSlots && n < deviceLibrary.presets.size(); ++n)
+        presets.push_back (deviceLibrary.presets[n]);
+
+    if (presets.size() > (size_t) BankDump::numSlots)
+        presets.resize ((size_t) BankDump::numSlots);
+
+    const auto payload = encodeBankDump (presets);
+    ports.broadcast (DeviceMessages::bankDumpMessage (payload));
+    writeCache (payload);
+
+    BXVandoriumLibrary bank;
+    bank.presets = std::move (presets);
+    deviceLibrary = std::move (bank);
+    host.deviceLibraryReplaced();
+
+    const auto row = host.getSelectedDeviceRow();
+
+    if (row >= 0 && row < (int) deviceLibrary.presets.size())
+    {
+        host.wait (postSendWaitMs);
+        host.loadDevicePresetIntoEditor (deviceLibrary.presets[(size_t) row]);
+        host.clearLibrarySelection();
+        sender.sendPackedMessage (ControllerMap::programChange, row);
+    }
+}
+
+void DeviceLink::replaceDevicePreset (const BXVandoriumPreset& preset, int slot)
+{
+    if (slot < 0 || slot >= (int) deviceLibrary.presets.size())
+        return;
+
+    ports.broadcast (DeviceMessages::storeRequest());
+    deviceLibrary.presets[(size_t) slot] = preset;
+    writeCache (encodeBankDump (deviceLibrary.presets));
+    host.deviceListRowsChanged();
+}

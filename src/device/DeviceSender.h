@@ -1,0 +1,30 @@
+#pragma once
+
+#include "DevicePorts.h"
+
+#include <functional>
+
+/** The send operations the rest of the editor uses to reach the instrument. */
+class DeviceSender final
+{
+public:
+    /** selectedSlot gives the row selected in "Vandorium Presets" (-1 for none). */
+    DeviceSender (DevicePorts& ports, std::function<int()> selectedSlot);
+
+    /** A controller, a 14-bit controller pair or a program change, as the
+        descriptor says; any other status sends nothing.
+    */
+    void sendPackedMessage (int descriptor, int value);
+
+    void sendPresetName (const juce::String& name);
+    void sendEffectName (const juce::String& effectName);
+    void broadcast (const juce::MidiMessage& message);
+
+    void setSelectedSlotSource (std::function<int()> source) { selectedSlot = std::move (source); }
+
+private:
+    DevicePorts& ports;
+    std::function<int()> selectedSlot;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (DeviceSender)
+};
