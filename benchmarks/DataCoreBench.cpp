@@ -5,6 +5,7 @@
 #include "model/BankDump.h"
 #include "model/BXVandoriumLibrary.h"
 #include "model/PresetFields.h"
+#include "model/SafeFileWriter.h"
 
 void runDataCoreBenchmarks()
 {
@@ -43,6 +44,11 @@ void runDataCoreBenchmarks()
     const auto save = medianMilliseconds (9, [&] { library.save(); });
     const auto writeFloor = medianMilliseconds (9, [&] { file.replaceWithText (text, false, false, nullptr); });
     printFigure ("save", save, "ms");
+    const auto bytes = library.toFileBytes();
+    printFigure ("  of which building the text", medianMilliseconds (9, [&] { library.toFileBytes(); }), "ms");
+    const auto durableFloor = medianMilliseconds (9, [&] { replaceFileContent (file, bytes.data(), bytes.size()); });
+    printFigure ("floor, durable: temp file, fsync, move", durableFloor, "ms");
+    printFigure ("save / durable floor", save / durableFloor, "x");
     printFigure ("floor: File::replaceWithText of the same bytes", writeFloor, "ms");
     printFigure ("save / floor (target <= 2.0)", save / writeFloor, "x");
 

@@ -5,6 +5,8 @@
 #include "model/BankDump.h"
 #include "model/SafeFileWriter.h"
 
+#include <juce_events/juce_events.h>
+
 DeviceLink::DeviceLink (DevicePorts& p, EditorSettings& s, DeviceLinkHost& h)
     : ports (p)
     , settings (s)
@@ -15,7 +17,55 @@ DeviceLink::DeviceLink (DevicePorts& p, EditorSettings& s, DeviceLinkHost& h)
 
 DeviceLink::~DeviceLink()
 {
+    alive.reset();
+    closePorts();
+}
+
+void DeviceLink::closePorts()
+{
+    portsChanging = true;
     ports.closeDevicePorts();
+    portsChanging = false;
+}
+
+void DeviceLink::reopenPorts()
+{
+    portsChanging = true;
+    ports.openDevicePorts (this);
+    portsChanging = false;
+}
+
+void DeviceLink::runOnMessageThread (std::function<void()> function)
+{
+    auto* manager = juce::MessageManager::getInstanceWithoutCreating();
+
+    if (manager == nullptr || manager->isThisTheMessageThread())
+    {
+        function();
+        return;
+    }
+
+    struct Call
+    {
+        std::function<void()> function;
+        juce::WaitableEvent done;
+    };
+
+    auto call = std::make_shared<Call>();
+    call->function = std::move (function);
+    std::weak_ptr<bool> linkAlive = alive;
+
+    juce::MessageManager::callAsync ([call, linkAlive]
+                                     {
+                                         if (linkAlive.lock() != nullptr)
+                                             call->function();
+
+                                         call->done.signal();
+                                     });
+
+    while (! call->done.wait (5))
+        if (portsChanging || alive == nullptr)
+            return;
 }
 
 juce::File DeviceLink::getCacheFile() const
@@ -74,12 +124,12 @@ void DeviceLink::timerCallback()
     if (! ports.isDevicePresent() && ports.deviceConnected)
     {
         ports.deviceConnected = false;
-        ports.closeDevicePorts();
+        closePorts();
         host.showNotice ("ALERT !", connectionLostText);
     }
     else if (ports.isDevicePresent() && ! ports.deviceConnected)
     {
-        ports.openDevicePorts (this);
+        reopenPorts();
 
         if (ports.deviceConnected)
             host.showNotice ("ALERT !", connectedText);
@@ -104,9 +154,9 @@ void DeviceLink::advanceFrom (int expectedState)
         return;
 
     if (newState == identityRequested)
-        host.runOnMessageThread ([this] { syncProgress = 0.0; });
+        runOnMessageThread ([this] { syncProgress = 0.0; });
 
-    host.runOnMessageThread ([this] { refreshSyncControls(); });
+    runOnMessageThread ([this] { refreshSyncControls(); });
 
     if (newState != idle)
     {
@@ -143,7 +193,7 @@ void DeviceLink::handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMe
     {
         // The version text is read on the message thread, so it is set there.
         if (const auto version = DeviceMessages::firmwareVersionFrom (message))
-            host.runOnMessageThread ([this, text = *version] { settings.firmwareVersion = text; });
+            runOnMessageThread ([this, text = *version] { settings.firmwareVersion = text; });
 
         advanceFrom (identityRequested);
     }
@@ -160,12 +210,15 @@ void DeviceLink::handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMe
         if (! bank.has_value())
             return;
 
-        host.runOnMessageThread ([this, &bank]
-                                 {
-                                     deviceLibrary = std::move (*bank);
-                                     host.deviceLibraryReplaced();
-                                     host.refreshDeviceList();
-                                 });
+        // Owned by the call: an abandoned wait may let it run later.
+        auto received = std::make_shared<BXVandoriumLibrary> (std::move (*bank));
+
+        runOnMessageThread ([this, received]
+                            {
+                                deviceLibrary = std::move (*received);
+                                host.deviceLibraryReplaced();
+                                host.refreshDeviceList();
+                            });
 
         writeCache (juce::MemoryBlock (message.getSysExData(), (size_t) message.getSysExDataSize()));
         advanceFrom (bankRequested);

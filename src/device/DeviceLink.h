@@ -7,6 +7,7 @@
 #include "model/EditorSettings.h"
 
 #include <atomic>
+#include <functional>
 
 /** The connection monitor and the bank synchronisation: keeps the editor's
     copy of the instrument's 32-slot bank, and the connection, in step with
@@ -88,10 +89,24 @@ private:
     void sendRequestFor (int newState);
     bool writeCache (const juce::MemoryBlock& payload) const;
 
+    /** Runs a function on the message thread and waits for it, as the input
+        callback must. The wait is abandoned while the ports are being closed
+        or reopened: the message thread is then waiting for this very
+        callback to return, and waiting on would deadlock. A call that runs
+        after the link is gone is skipped.
+    */
+    void runOnMessageThread (std::function<void()> function);
+
+    /** Closes or reopens the ports with the waits above released. */
+    void closePorts();
+    void reopenPorts();
+
     DevicePorts& ports;
     EditorSettings& settings;
     DeviceLinkHost& host;
     DeviceSender sender;
+    std::shared_ptr<bool> alive = std::make_shared<bool> (true);
+    std::atomic<bool> portsChanging { false };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (DeviceLink)
 };

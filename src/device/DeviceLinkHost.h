@@ -32,9 +32,6 @@ public:
     /** Blocks the calling (message) thread. */
     virtual void wait (int milliseconds) = 0;
 
-    /** Runs a function on the message thread and returns when it has run. */
-    virtual void runOnMessageThread (const std::function<void()>& function) = 0;
-
     /** Loads a slot of the instrument's bank into the editor, sending nothing. */
     virtual void loadDevicePresetIntoEditor (const BXVandoriumPreset& preset) = 0;
 
@@ -44,8 +41,3 @@ public:
     /** Clears the selection of "Library Presets". */
     virtual void clearLibrarySelection() = 0;
 };
-
-/** Runs a function on the message thread synchronously: directly when
-    called there, otherwise through the framework while the caller waits.
-*/
-void runSynchronouslyOnMessageThread (const std::function<void()>& function);

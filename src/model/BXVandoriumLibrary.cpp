@@ -116,12 +116,20 @@ juce::String BXVandoriumLibrary::toFileText() const
 
 std::string BXVandoriumLibrary::toFileBytes() const
 {
-    // One line is 193 bytes plus the name; build it all in one buffer.
-    std::string text;
-    text.reserve (24 + presets.size() * 220);
-    text += "<Presets>\r\n";
+    juce::MemoryOutputStream out;
+    out.preallocate (24 + presets.size() * 220);
+    writeFileBytes (out);
+    return { static_cast<const char*> (out.getData()), out.getDataSize() };
+}
 
-    char data[165] = {};
+bool BXVandoriumLibrary::writeFileBytes (juce::OutputStream& out) const
+{
+    if (! out.write ("<Presets>\r\n", 11))
+        return false;
+
+    // One line at a time through a reused buffer: 193 bytes plus the name.
+    std::string line;
+    line.reserve (256);
 
     for (const auto& preset : presets)
     {
@@ -134,17 +142,20 @@ std::string BXVandoriumLibrary::toFileBytes() const
             bytes[2 * i + 1] = (juce::uint8) (words[i] & 0xff);
         }
 
-        base64Encode (bytes, sizeof (bytes), 164, data);
+        char data[164];
+        base64Encode (bytes, sizeof (bytes), sizeof (data), data);
 
-        text += "\t<Preset name=\"";
-        appendEscapedAttribute (text, preset.name);
-        text += "\" data=\"";
-        text.append (data, 164);
-        text += "\" />\r\n";
+        line.assign ("\t<Preset name=\"");
+        appendEscapedAttribute (line, preset.name);
+        line.append ("\" data=\"");
+        line.append (data, sizeof (data));
+        line.append ("\" />\r\n");
+
+        if (! out.write (line.data(), line.size()))
+            return false;
     }
 
-    text += "</Presets>\r\n";
-    return text;
+    return out.write ("</Presets>\r\n", 12);
 }
 
 bool BXVandoriumLibrary::save() const
@@ -152,6 +163,7 @@ bool BXVandoriumLibrary::save() const
     if (isVirtual)
         return true;
 
+    // One block and one write: many small writes cost more than building it.
     const auto bytes = toFileBytes();
     return replaceFileContent (fileForPath (filePath), bytes.data(), bytes.size());
 }

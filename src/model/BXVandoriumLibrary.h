@@ -72,6 +72,9 @@ public:
     /** The same text as the UTF-8 bytes of the file. */
     std::string toFileBytes() const;
 
+    /** Streams the file's bytes; false when the stream refused them. */
+    bool writeFileBytes (juce::OutputStream& out) const;
+
     /** Renames the library and its file inside the given library folder; the
         caller's string is sanitised in place. Returns false when the new file
         could not be written.

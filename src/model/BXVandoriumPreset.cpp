@@ -126,10 +126,20 @@ PresetDataBlock::Words BXVandoriumPreset::toWords (int slotNumber) const
     w[44] = (Word) (filterResonance * 129);
     w[46] = signedWord (filterPitchTrack, 8192, 1);
 
-    const auto* effectText = effectBlockText (effect);
+    // The five effect texts as words, built once.
+    static const auto effectWords = []
+    {
+        std::array<std::array<Word, 8>, 5> words {};
 
-    for (int i = 0; i < 8; ++i)
-        w[(size_t) (27 + i)] = (Word) ((juce::uint8) effectText[2 * i] | ((juce::uint8) effectText[2 * i + 1] << 8));
+        for (int e = 0; e < 5; ++e)
+            for (int i = 0; i < 8; ++i)
+                words[(size_t) e][(size_t) i] = (Word) ((juce::uint8) effectTexts[e][2 * i] | ((juce::uint8) effectTexts[e][2 * i + 1] << 8));
+
+        return words;
+    }();
+
+    const auto& effectText = effectWords[effect <= 4 ? effect : 0];
+    std::copy (effectText.begin(), effectText.end(), w.begin() + 27);
 
     w[21] = delayTime;
     w[23] = delayFeedback;

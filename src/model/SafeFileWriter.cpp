@@ -2,6 +2,12 @@
 
 bool replaceFileContent (const juce::File& target, const void* data, size_t numBytes)
 {
+    return replaceFileContent (target, [data, numBytes] (juce::OutputStream& out)
+                               { return numBytes == 0 || out.write (data, numBytes); });
+}
+
+bool replaceFileContent (const juce::File& target, const std::function<bool (juce::OutputStream&)>& writer)
+{
     if (target.isDirectory())
         return false;
 
@@ -16,9 +22,11 @@ bool replaceFileContent (const juce::File& target, const void* data, size_t numB
         if (! out.openedOk())
             return false;
 
-        if (numBytes > 0 && ! out.write (data, numBytes))
+        if (! writer (out))
             return false;
 
+        // Flushing also syncs the file to disk, so the move below never
+        // puts an unwritten file in place of a good one.
         out.flush();
 
         if (out.getStatus().failed())

@@ -322,3 +322,30 @@ TEST (SyncThreaded, ManySyncsWithTheInstrumentOnItsOwnThread)
     EXPECT_EQ (rig.settings.firmwareVersion, "v1.1.0");
     EXPECT_TRUE (rig.host.getNotices().empty());
 }
+
+TEST (SyncThreaded, ClosingWhileAReplyWaitsForTheMessageThreadDoesNotDeadlock)
+{
+    TempFolder temp;
+    EditorSettings settings;
+    settings.load (temp.folders());
+    VirtualMidiBackend backend;
+    SimulatedInstrument instrument (backend);
+    DevicePorts ports (backend);
+    RecordingHost host;
+
+    for (int round = 0; round < 5; ++round)
+    {
+        auto link = std::make_unique<DeviceLink> (ports, settings, host);
+        ports.openDevicePorts (link.get());
+        link->syncState = DeviceLink::idle;
+
+        // The reply's hand-over waits for the message thread, which is busy
+        // here and then destroys the link (closing the ports) instead.
+        link->advanceSync();
+        std::this_thread::sleep_for (std::chrono::milliseconds (20 * round));
+        link.reset();
+
+        EXPECT_EQ (ports.getNumOpenInputs(), 0);
+        EXPECT_TRUE (pumpUntil ([&] { return instrument.isIdle(); }));
+    }
+}

@@ -35,7 +35,6 @@ public:
     }
 
     void wait (int milliseconds) override { waits.push_back (milliseconds); }
-    void runOnMessageThread (const std::function<void()>& function) override { runSynchronouslyOnMessageThread (function); }
     void loadDevicePresetIntoEditor (const BXVandoriumPreset& preset) override { loadedPresets.push_back (preset); }
     int getSelectedDeviceRow() override { return selectedDeviceRow; }
     void clearLibrarySelection() override { ++librarySelectionClears; }
@@ -105,11 +104,13 @@ struct DeviceTestRig
         link.syncState = DeviceLink::idle;
     }
 
-    /** Presses "Sync" and lets the exchange run to its end. */
+    /** Presses "Sync" and lets the exchange run to its end, including the
+        instrument's last hand-over to the message thread.
+    */
     bool syncAndWait (int timeoutMs = 5000)
     {
         link.advanceSync();
-        return pumpUntil ([this] { return link.syncState.load() == DeviceLink::idle; }, timeoutMs);
+        return pumpUntil ([this] { return link.syncState.load() == DeviceLink::idle && instrument.isIdle(); }, timeoutMs);
     }
 
     void tick (int times)

@@ -11,8 +11,9 @@ class TempFolder final
 {
 public:
     TempFolder()
+        // A unique name: tests run in parallel processes.
         : root (juce::File::getSpecialLocation (juce::File::tempDirectory)
-                    .getNonexistentChildFile ("vandorium-test-", "", false))
+                    .getChildFile ("vandorium-test-" + juce::Uuid().toString()))
     {
         root.createDirectory();
         applicationData().createDirectory();
