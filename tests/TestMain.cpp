@@ -14,8 +14,11 @@ int main (int argc, char** argv)
     testing::InitGoogleTest (&argc, argv);
     juce::ScopedJuceInitialiser_GUI framework;
 
+    // Temporary user folders; the resource folder is the one the build filled.
     TempFolder processFolders;
-    AppFolders::substitute (processFolders.folders());
+    auto folders = processFolders.folders();
+    folders.resources = juce::File (VANDORIUM_BUILT_RESOURCES);
+    AppFolders::substitute (folders);
 
     return RUN_ALL_TESTS();
 }

@@ -1,6 +1,7 @@
 #include "VandoriumEditorApplication.h"
 
 #include "UiScale.h"
+#include "appearance/ResourceLoader.h"
 #include "model/EditorSettings.h"
 
 namespace
@@ -27,6 +28,7 @@ void VandoriumEditorApplication::initialise (const juce::String&)
 void VandoriumEditorApplication::shutdown()
 {
     mainWindow = nullptr;
+    ResourceLoader::getInstance().releaseTypefaces();
 }
 
 //==============================================================================

@@ -1,0 +1,96 @@
+#include "ResourceLoader.h"
+
+#include "app/UiScale.h"
+#include "model/AppFolders.h"
+
+ResourceLoader::ResourceLoader (juce::File resourceFolder, ScaleSource scale, std::function<float()> ui)
+    : folder (std::move (resourceFolder)), displayScale (std::move (scale)), uiScale (std::move (ui))
+{
+}
+
+ResourceLoader& ResourceLoader::getInstance()
+{
+    static ResourceLoader instance (AppFolders::current().resources, &ResourceLoader::mainDisplayScale, &getUiScale);
+    return instance;
+}
+
+double ResourceLoader::mainDisplayScale()
+{
+    if (auto* display = juce::Desktop::getInstance().getDisplays().getPrimaryDisplay())
+        return display->scale;
+
+    return 1.0;
+}
+
+const juce::File& ResourceLoader::getResourceFile (const juce::String& name, const juce::String& extension)
+{
+    if (const auto found = files.find (name); found != files.end())
+        return found->second;
+
+    auto file = folder.getChildFile (name + "." + extension);
+
+    if (displayScale() > 1.0)
+    {
+        const auto doubleSize = folder.getChildFile (name + "@2x." + extension);
+
+        if (doubleSize.existsAsFile())
+            file = doubleSize;
+    }
+
+    return files.emplace (name, file).first->second;
+}
+
+juce::Image ResourceLoader::getResourceImage (const juce::String& name, const juce::String& extension)
+{
+    return juce::ImageCache::getFromFile (getResourceFile (name, extension));
+}
+
+juce::Font ResourceLoader::getResourceFont (const juce::String& name, float height)
+{
+    auto found = typefaces.find (name);
+
+    if (found == typefaces.end())
+    {
+        juce::MemoryBlock data;
+        folder.getChildFile (name + ".ttf").loadFileAsData (data);
+        ++typefaceLoads;
+
+        // A missing file gives no typeface; the font then falls back to the default.
+        juce::Typeface::Ptr typeface;
+
+        if (data.getSize() > 0)
+            typeface = juce::Typeface::createSystemTypefaceFor (data.getData(), data.getSize());
+
+        found = typefaces.emplace (name, typeface).first;
+    }
+
+    juce::Font font;
+
+    if (found->second != nullptr)
+        font = juce::Font (found->second);
+
+    font.setHeight (uiScale() * height);
+    font.setStyleFlags (juce::Font::plain);
+    return font;
+}
+
+void ResourceLoader::releaseTypefaces()
+{
+    typefaces.clear();
+}
+
+//==============================================================================
+const juce::File& getResourceFile (const juce::String& name, const juce::String& extension)
+{
+    return ResourceLoader::getInstance().getResourceFile (name, extension);
+}
+
+juce::Image getResourceImage (const juce::String& name, const juce::String& extension)
+{
+    return ResourceLoader::getInstance().getResourceImage (name, extension);
+}
+
+juce::Font getResourceFont (const juce::String& name, float height)
+{
+    return ResourceLoader::getInstance().getResourceFont (name, height);
+}

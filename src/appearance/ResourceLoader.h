@@ -1,0 +1,64 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <functional>
+#include <map>
+
+/** Turns short resource names ("Knob", "LCDFont") into the files, images and
+    fonts of the folder "Resources" beside the executable, picking "@2x"
+    pictures on a high-density main display. What it resolves is kept for
+    the life of the process.
+*/
+class ResourceLoader final
+{
+public:
+    //==============================================================================
+    /** The display scale of the main display; 1.0 without a display. */
+    using ScaleSource = std::function<double()>;
+
+    ResourceLoader (juce::File resourceFolder, ScaleSource displayScale, std::function<float()> uiScale);
+
+    /** The process-wide loader: the process's resource folder, the real
+        display and the editor's UI scale.
+    */
+    static ResourceLoader& getInstance();
+
+    /** The file chosen for a name on its first request; later requests get
+        the same file whatever extension they ask for.
+    */
+    const juce::File& getResourceFile (const juce::String& name, const juce::String& extension);
+
+    /** The decoded picture of getResourceFile (null when missing or undecodable). */
+    juce::Image getResourceImage (const juce::String& name, const juce::String& extension);
+
+    /** A plain font on the typeface "name.ttf", at the design height times the UI scale. */
+    juce::Font getResourceFont (const juce::String& name, float height);
+
+    /** Releases every cached typeface (at shutdown). */
+    void releaseTypefaces();
+
+    juce::File getResourceFolder() const { return folder; }
+
+    /** How many times a typeface file was read (for tests). */
+    int getNumTypefaceLoads() const noexcept { return typefaceLoads; }
+
+    /** The main display's scale factor, 1.0 without a display. */
+    static double mainDisplayScale();
+
+private:
+    juce::File folder;
+    ScaleSource displayScale;
+    std::function<float()> uiScale;
+    std::map<juce::String, juce::File> files;
+    std::map<juce::String, juce::Typeface::Ptr> typefaces;
+    int typefaceLoads = 0;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (ResourceLoader)
+};
+
+//==============================================================================
+/** The process-wide loader's operations, as the components call them. */
+const juce::File& getResourceFile (const juce::String& name, const juce::String& extension);
+juce::Image getResourceImage (const juce::String& name, const juce::String& extension);
+juce::Font getResourceFont (const juce::String& name, float height);
