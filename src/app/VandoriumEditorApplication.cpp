@@ -1,17 +1,29 @@
 #include "VandoriumEditorApplication.h"
 
-#include "UiScale.h"
+#include "ConnectionCheck.h"
 #include "appearance/ResourceLoader.h"
+#include "dialogs/JuceUserDialogs.h"
 #include "model/EditorSettings.h"
 
 namespace
 {
-constexpr int designWidth = 1024;
-constexpr int designHeight = 768;
+constexpr int mainMenuBarHeight = 24;
+
+/** The start-up check's view of the main component. */
+struct MainComponentConnection final : public ConnectionCheckTarget
+{
+    explicit MainComponentConnection (MainComponent& m) : main (m) {}
+
+    void openDevicePorts() override { main.openDevicePorts(); }
+    bool isDeviceConnected() override { return main.isDeviceConnected(); }
+    void repaintForRetry() override { main.repaint(); }
+
+    MainComponent& main;
+};
 } // namespace
 
 //==============================================================================
-void VandoriumEditorApplication::initialise (const juce::String&)
+void VandoriumEditorApplication::initialise (const juce::String& commandLine)
 {
     if (juce::Desktop::getInstance().getDisplays().displays.isEmpty())
     {
@@ -21,37 +33,71 @@ void VandoriumEditorApplication::initialise (const juce::String&)
         return;
     }
 
-    EditorSettings::getInstance();
-    mainWindow = std::make_unique<MainWindow>();
+    const auto demo = juce::StringArray::fromTokens (commandLine, true).contains ("--demo");
+
+    if (demo)
+    {
+        // A demo never touches the user's own settings, libraries or bank cache.
+        demoFolder = juce::File::getSpecialLocation (juce::File::tempDirectory).getChildFile ("vandorium-demo-" + juce::Uuid().toString());
+        auto folders = AppFolders::fromSystem();
+        folders.applicationData = demoFolder.getChildFile ("application data");
+        folders.documents = demoFolder.getChildFile ("documents");
+        AppFolders::substitute (folders);
+    }
+
+    auto& settings = EditorSettings::getInstance();
+    devices = std::make_unique<DeviceEnvironment> (demo);
+    dialogs = std::make_unique<JuceUserDialogs>();
+    mainWindow = std::make_unique<MainWindow> (MainComponent::Services { devices->getPorts(), settings, *dialogs });
 }
 
 void VandoriumEditorApplication::shutdown()
 {
     mainWindow = nullptr;
+    devices = nullptr;
+    dialogs = nullptr;
     ResourceLoader::getInstance().releaseTypefaces();
+
+    if (demoFolder != juce::File())
+        demoFolder.deleteRecursively();
 }
 
 //==============================================================================
-VandoriumEditorApplication::MainWindow::MainWindow()
+VandoriumEditorApplication::MainWindow::MainWindow (MainComponent::Services services)
     : juce::DocumentWindow ("Vandorium Editor",
                             juce::Colour (0xffd3d3d3),
                             juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton,
                             true)
 {
-    const auto scale = getUiScale();
-
-    auto content = std::make_unique<juce::Component> ("Main Component");
-    content->setSize ((int) (designWidth * scale), (int) (designHeight * scale));
-    setContentOwned (content.release(), true);
-
+    mainComponent = new MainComponent (services);
+    setContentOwned (mainComponent, true);
     setUsingNativeTitleBar (true);
 
-    const auto width = (int) (getContentComponent()->getWidth() - 2.25 * scale);
-    const auto height = (int) ((float) getContentComponent()->getHeight() - 32.0f * scale + 24.0f - 1.0f);
-    setSize (width, height);
+    // Here the native title bar and frame lie outside the window's bounds,
+    // so the window is the content plus the menu bar: the whole design shows.
+    menuBar.mainComponent = mainComponent;
+    setMenuBar (&menuBar, mainMenuBarHeight);
+    setContentComponentSize (mainComponent->getWidth(), mainComponent->getHeight());
 
     centreWithSize (getWidth(), getHeight());
     setVisible (true);
+
+    runStartUpChecks (services.dialogs);
+}
+
+VandoriumEditorApplication::MainWindow::~MainWindow()
+{
+    setMenuBar (nullptr, 0);
+}
+
+void VandoriumEditorApplication::MainWindow::runStartUpChecks (UserDialogs& dialogs)
+{
+    MainComponentConnection connection (*mainComponent);
+    runConnectionCheck (connection, dialogs);
+    grabKeyboardFocus();
+
+    // Releases the connection monitor.
+    mainComponent->getDeviceLink().syncState = DeviceLink::idle;
 }
 
 void VandoriumEditorApplication::MainWindow::closeButtonPressed()

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "DeviceEnvironment.h"
+#include "dialogs/UserDialogs.h"
+#include "editor/MainComponent.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 /** The application object: loads the settings, then owns the main window
-    from initialise to shutdown.
+    from initialise to shutdown. "--demo" runs the editor against a
+    simulated instrument, with its files in a temporary folder.
 */
 class VandoriumEditorApplication final : public juce::JUCEApplication
 {
@@ -24,15 +29,40 @@ public:
     class MainWindow final : public juce::DocumentWindow
     {
     public:
-        MainWindow();
+        explicit MainWindow (MainComponent::Services services);
+        ~MainWindow() override;
+
         void closeButtonPressed() override;
 
+        MainComponent& getMainComponent() const { return *mainComponent; }
+
+        /** The menu bar's model. */
+        class MenuBar final : public juce::MenuBarModel
+        {
+        public:
+            MenuBar() = default;
+
+            juce::StringArray getMenuBarNames() override { return {}; }
+            juce::PopupMenu getMenuForIndex (int, const juce::String&) override { return {}; }
+            void menuItemSelected (int, int) override {}
+
+            MainComponent* mainComponent = nullptr;
+        };
+
     private:
+        void runStartUpChecks (UserDialogs& dialogs);
+
+        MenuBar menuBar;
+        MainComponent* mainComponent = nullptr; // owned by the window as its content
+
         JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainWindow)
     };
 
 private:
+    std::unique_ptr<DeviceEnvironment> devices;
+    std::unique_ptr<UserDialogs> dialogs;
     std::unique_ptr<MainWindow> mainWindow;
+    juce::File demoFolder;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (VandoriumEditorApplication)
 };

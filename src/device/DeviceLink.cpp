@@ -18,17 +18,17 @@ DeviceLink::DeviceLink (DevicePorts& p, EditorSettings& s, DeviceLinkHost& h)
 DeviceLink::~DeviceLink()
 {
     alive.reset();
-    closePorts();
+    closeDevicePorts();
 }
 
-void DeviceLink::closePorts()
+void DeviceLink::closeDevicePorts()
 {
     portsChanging = true;
     ports.closeDevicePorts();
     portsChanging = false;
 }
 
-void DeviceLink::reopenPorts()
+void DeviceLink::openDevicePorts()
 {
     portsChanging = true;
     ports.openDevicePorts (this);
@@ -124,12 +124,12 @@ void DeviceLink::timerCallback()
     if (! ports.isDevicePresent() && ports.deviceConnected)
     {
         ports.deviceConnected = false;
-        closePorts();
+        closeDevicePorts();
         host.showNotice ("ALERT !", connectionLostText);
     }
     else if (ports.isDevicePresent() && ! ports.deviceConnected)
     {
-        reopenPorts();
+        openDevicePorts();
 
         if (ports.deviceConnected)
             host.showNotice ("ALERT !", connectedText);

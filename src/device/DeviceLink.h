@@ -65,6 +65,12 @@ public:
     */
     void replaceDevicePreset (const BXVandoriumPreset& preset, int slot);
 
+    /** Opens the instrument's ports with this link as the input callback,
+        and closes them; waits of a reply in progress are released meanwhile.
+    */
+    void openDevicePorts();
+    void closeDevicePorts();
+
     //==============================================================================
     juce::File getCacheFile() const;
     DeviceSender& getSender() noexcept { return sender; }
@@ -97,9 +103,6 @@ private:
     */
     void runOnMessageThread (std::function<void()> function);
 
-    /** Closes or reopens the ports with the waits above released. */
-    void closePorts();
-    void reopenPorts();
 
     DevicePorts& ports;
     EditorSettings& settings;

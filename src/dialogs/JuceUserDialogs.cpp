@@ -1,0 +1,63 @@
+#include "JuceUserDialogs.h"
+
+void JuceUserDialogs::showNotice (const juce::String& title, const juce::String& message)
+{
+    juce::AlertWindow::showMessageBoxAsync (juce::MessageBoxIconType::WarningIcon, title, message, "OK");
+}
+
+bool JuceUserDialogs::confirm (const juce::String& message, juce::Component* associatedComponent)
+{
+    return juce::AlertWindow::showOkCancelBox (juce::MessageBoxIconType::QuestionIcon, "Confirmation", message, "YES", "NO",
+                                               associatedComponent, nullptr);
+}
+
+int JuceUserDialogs::choose (const juce::String& title, const juce::String& message, const juce::StringArray& buttons)
+{
+    juce::AlertWindow window (title, message, juce::MessageBoxIconType::WarningIcon, nullptr);
+
+    for (int i = 0; i < buttons.size(); ++i)
+        window.addButton (buttons[i], i);
+
+    return window.runModalLoop();
+}
+
+std::optional<juce::String> JuceUserDialogs::promptForText (const juce::String& title, const juce::String& message,
+                                                            const juce::String& fieldName, const juce::String& initialText)
+{
+    juce::AlertWindow window (title, message, juce::MessageBoxIconType::NoIcon, nullptr);
+    window.addTextEditor (fieldName, initialText);
+    window.addButton ("Cancel", 0, juce::KeyPress (juce::KeyPress::escapeKey));
+    window.addButton ("OK", 1);
+
+    if (window.runModalLoop() != 1)
+        return std::nullopt;
+
+    return window.getTextEditorContents (fieldName);
+}
+
+std::optional<juce::File> JuceUserDialogs::chooseFileToOpen (const juce::String& title, const juce::File& startFolder,
+                                                             const juce::String& patterns)
+{
+    juce::FileChooser chooser (title, startFolder, patterns);
+
+    if (! chooser.browseForFileToOpen())
+        return std::nullopt;
+
+    return chooser.getResult();
+}
+
+std::optional<juce::File> JuceUserDialogs::chooseFileToSave (const juce::String& title, const juce::File& suggested,
+                                                             const juce::String& patterns)
+{
+    juce::FileChooser chooser (title, suggested, patterns);
+
+    if (! chooser.browseForFileToSave (true))
+        return std::nullopt;
+
+    return chooser.getResult();
+}
+
+void JuceUserDialogs::wait (int milliseconds)
+{
+    juce::Thread::sleep (milliseconds);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "UserDialogs.h"
+
+/** The dialogs as the framework's alert windows and file choosers. */
+class JuceUserDialogs final : public UserDialogs
+{
+public:
+    JuceUserDialogs() = default;
+
+    void showNotice (const juce::String& title, const juce::String& message) override;
+    bool confirm (const juce::String& message, juce::Component* associatedComponent) override;
+    int choose (const juce::String& title, const juce::String& message, const juce::StringArray& buttons) override;
+    std::optional<juce::String> promptForText (const juce::String& title, const juce::String& message,
+                                               const juce::String& fieldName, const juce::String& initialText) override;
+    std::optional<juce::File> chooseFileToOpen (const juce::String& title, const juce::File& startFolder, const juce::String& patterns) override;
+    std::optional<juce::File> chooseFileToSave (const juce::String& title, const juce::File& suggested, const juce::String& patterns) override;
+    void wait (int milliseconds) override;
+
+private:
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (JuceUserDialogs)
+};

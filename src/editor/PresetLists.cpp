@@ -1,0 +1,144 @@
+#include "PresetLists.h"
+
+#include "appearance/ResourceLoader.h"
+#include "appearance/VandoriumLookAndFeel.h"
+#include "model/PresetNumbering.h"
+
+void paintLcdRow (juce::Graphics& g, const juce::String& text, int rowWidth, int height, bool selected)
+{
+    g.setFont (getResourceFont ("LCDFont", 17.0f));
+    g.setColour (juce::Colour (VandoriumLookAndFeel::darkColour));
+
+    if (selected)
+    {
+        g.fillRect (8, 0, rowWidth, height);
+        g.setColour (juce::Colour (VandoriumLookAndFeel::lightColour));
+    }
+
+    g.drawText (text, 12, 0, rowWidth - 8, height, juce::Justification::centredLeft, true);
+}
+
+juce::var singleRowDragDescription (const juce::SparseSet<int>& selectedRows)
+{
+    if (selectedRows.size() == 1)
+        return selectedRows[0];
+
+    return {};
+}
+
+//==============================================================================
+PresetListBoxModel::PresetListBoxModel (PresetListBoxModelListener* l, BXVandoriumLibrary* lib, int width)
+    : listener (l), library (lib), rowWidth (width)
+{
+}
+
+int PresetListBoxModel::getNumRows()
+{
+    return library != nullptr ? (int) library->presets.size() : 0;
+}
+
+juce::String PresetListBoxModel::rowText (int row) const
+{
+    const auto count = (int) library->presets.size();
+    return presetNumberText (row, count) + " " + library->presets[(size_t) row].name;
+}
+
+void PresetListBoxModel::paintListBoxItem (int row, juce::Graphics& g, int, int height, bool selected)
+{
+    // The list and its library can be briefly out of step.
+    if (library == nullptr || row < 0 || row >= (int) library->presets.size())
+        return;
+
+    paintLcdRow (g, rowText (row), rowWidth, height, selected);
+}
+
+void PresetListBoxModel::selectedRowsChanged (int lastRowSelected)
+{
+    if (lastRowSelected >= 0 && listener != nullptr)
+        listener->presetSelected (library, lastRowSelected);
+}
+
+juce::var PresetListBoxModel::getDragSourceDescription (const juce::SparseSet<int>& selectedRows)
+{
+    return singleRowDragDescription (selectedRows);
+}
+
+//==============================================================================
+LibraryListBoxModel::LibraryListBoxModel (LibraryListBoxModelListener* l, std::vector<BXVandoriumLibrary>* libs, int width)
+    : listener (l), libraries (libs), rowWidth (width)
+{
+}
+
+int LibraryListBoxModel::getNumRows()
+{
+    return libraries != nullptr ? (int) libraries->size() : 0;
+}
+
+juce::String LibraryListBoxModel::rowText (int row) const
+{
+    const auto name = (*libraries)[(size_t) row].getName().toUpperCase();
+    return row == 0 ? name : " " + name;
+}
+
+void LibraryListBoxModel::paintListBoxItem (int row, juce::Graphics& g, int, int height, bool selected)
+{
+    if (libraries == nullptr || row < 0 || row >= (int) libraries->size())
+        return;
+
+    paintLcdRow (g, rowText (row), rowWidth, height, selected);
+}
+
+void LibraryListBoxModel::selectedRowsChanged (int lastRowSelected)
+{
+    if (lastRowSelected >= 0 && listener != nullptr && libraries != nullptr && lastRowSelected < (int) libraries->size())
+        listener->librarySelected (&(*libraries)[(size_t) lastRowSelected]);
+}
+
+juce::var LibraryListBoxModel::getDragSourceDescription (const juce::SparseSet<int>& selectedRows)
+{
+    return singleRowDragDescription (selectedRows);
+}
+
+//==============================================================================
+BXListBox::BXListBox() : juce::ListBox ({}, nullptr) {}
+
+bool BXListBox::isInterestedInDragSource (const SourceDetails& details)
+{
+    return dynamic_cast<BXListBox*> (details.sourceComponent.get()) != nullptr;
+}
+
+int BXListBox::rowAtDropPoint (juce::Point<int> position) const
+{
+    return getRowContainingPosition (position.x, position.y);
+}
+
+void BXListBox::itemDropped (const SourceDetails& details)
+{
+    auto* source = dynamic_cast<BXListBox*> (details.sourceComponent.get());
+
+    if (source == nullptr || source == this || ! details.description.isInt())
+        return;
+
+    if (auto* target = findParentComponentOfClass<PresetListDropTarget>())
+        target->presetDropped (*source, (int) details.description, *this, rowAtDropPoint (details.localPosition));
+}
+
+//==============================================================================
+BXLibraryManagerListBox::BXLibraryManagerListBox() : juce::ListBox ({}, nullptr) {}
+
+bool BXLibraryManagerListBox::isInterestedInDragSource (const SourceDetails& details)
+{
+    return dynamic_cast<BXLibraryManagerListBox*> (details.sourceComponent.get()) != nullptr;
+}
+
+void BXLibraryManagerListBox::itemDropped (const SourceDetails& details)
+{
+    auto* source = dynamic_cast<BXLibraryManagerListBox*> (details.sourceComponent.get());
+
+    if (source == nullptr || ! details.description.isInt())
+        return;
+
+    if (auto* manager = findParentComponentOfClass<LibraryManagerDropTarget>())
+        manager->handleListDrop (*source, (int) details.description, *this,
+                                 getRowContainingPosition (details.localPosition.x, details.localPosition.y));
+}

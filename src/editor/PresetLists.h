@@ -1,0 +1,126 @@
+#pragma once
+
+#include "model/BXVandoriumLibrary.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+//==============================================================================
+/** Told when a row of a preset list is selected. */
+class PresetListBoxModelListener
+{
+public:
+    virtual ~PresetListBoxModelListener() = default;
+    virtual void presetSelected (BXVandoriumLibrary*, int) {}
+};
+
+/** Told when a row of the library list is selected. */
+class LibraryListBoxModelListener
+{
+public:
+    virtual ~LibraryListBoxModelListener() = default;
+    virtual void librarySelected (BXVandoriumLibrary*) {}
+};
+
+//==============================================================================
+/** The LCD-styled rows of one library's presets: "01 NEW PRESET". */
+class PresetListBoxModel final : public juce::ListBoxModel
+{
+public:
+    PresetListBoxModel (PresetListBoxModelListener* listener, BXVandoriumLibrary* library, int rowWidth);
+
+    int getNumRows() override;
+    void paintListBoxItem (int row, juce::Graphics&, int width, int height, bool selected) override;
+    void selectedRowsChanged (int lastRowSelected) override;
+    juce::var getDragSourceDescription (const juce::SparseSet<int>& selectedRows) override;
+
+    /** The text of a row: its number, padded to the list's width, and the name. */
+    juce::String rowText (int row) const;
+
+    BXVandoriumLibrary* getLibrary() const noexcept { return library; }
+
+private:
+    PresetListBoxModelListener* listener;
+    BXVandoriumLibrary* library;
+    int rowWidth;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (PresetListBoxModel)
+};
+
+/** The rows of the library manager's libraries: "ALL", then " NAME" each. */
+class LibraryListBoxModel final : public juce::ListBoxModel
+{
+public:
+    LibraryListBoxModel (LibraryListBoxModelListener* listener, std::vector<BXVandoriumLibrary>* libraries, int rowWidth);
+
+    int getNumRows() override;
+    void paintListBoxItem (int row, juce::Graphics&, int width, int height, bool selected) override;
+    void selectedRowsChanged (int lastRowSelected) override;
+    juce::var getDragSourceDescription (const juce::SparseSet<int>& selectedRows) override;
+
+    juce::String rowText (int row) const;
+
+private:
+    LibraryListBoxModelListener* listener;
+    std::vector<BXVandoriumLibrary>* libraries;
+    int rowWidth;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (LibraryListBoxModel)
+};
+
+/** Only single rows can be dragged: their index, or void for any other selection. */
+juce::var singleRowDragDescription (const juce::SparseSet<int>& selectedRows);
+
+/** Draws one LCD row in the list's style. */
+void paintLcdRow (juce::Graphics&, const juce::String& text, int rowWidth, int height, bool selected);
+
+//==============================================================================
+class BXListBox;
+
+/** The main window's side of a drop between its two preset lists. */
+class PresetListDropTarget
+{
+public:
+    virtual ~PresetListDropTarget() = default;
+    virtual void presetDropped (const BXListBox& source, int sourceRow, const BXListBox& target, int targetRow) = 0;
+};
+
+/** A preset list of the main window that takes rows dragged from the other one. */
+class BXListBox final : public juce::ListBox,
+                        public juce::DragAndDropTarget
+{
+public:
+    BXListBox();
+
+    bool isInterestedInDragSource (const SourceDetails&) override;
+    void itemDropped (const SourceDetails&) override;
+
+    /** The row under a point of the list, or -1. */
+    int rowAtDropPoint (juce::Point<int> position) const;
+
+private:
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (BXListBox)
+};
+
+class BXLibraryManagerListBox;
+
+/** The library manager's side of a drop between its lists. */
+class LibraryManagerDropTarget
+{
+public:
+    virtual ~LibraryManagerDropTarget() = default;
+    virtual void handleListDrop (BXLibraryManagerListBox& source, int sourceRow, BXLibraryManagerListBox& target, int targetRow) = 0;
+};
+
+/** A list of the library manager; drops go to the manager. */
+class BXLibraryManagerListBox final : public juce::ListBox,
+                                      public juce::DragAndDropTarget
+{
+public:
+    BXLibraryManagerListBox();
+
+    bool isInterestedInDragSource (const SourceDetails&) override;
+    void itemDropped (const SourceDetails&) override;
+
+private:
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (BXLibraryManagerListBox)
+};
