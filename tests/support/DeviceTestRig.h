@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MessagePump.h"
 #include "TempFolder.h"
 
 #include "device/DeviceLink.h"
@@ -61,22 +62,6 @@ private:
     std::vector<Notice> notices;
     std::vector<bool> syncButtonShown;
 };
-
-/** Runs the message loop until the condition holds or the time is up. */
-inline bool pumpUntil (const std::function<bool()>& condition, int timeoutMs = 5000)
-{
-    const auto end = juce::Time::getMillisecondCounter() + (juce::uint32) timeoutMs;
-
-    while (! condition())
-    {
-        if (juce::Time::getMillisecondCounter() > end)
-            return false;
-
-        juce::MessageManager::getInstance()->runDispatchLoopUntil (2);
-    }
-
-    return true;
-}
 
 /** A device link wired to a simulated instrument on virtual ports, with its
     settings in a temporary folder.
