@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Starts the editor in demo mode on a virtual display, checks that its window
+# appears, closes it as a user would, and expects a clean exit.
+#   demo-window-test.sh EDITOR X_CLOSE_WINDOW
+set -euo pipefail
+
+editor="$1"
+closer="$2"
+home="$(mktemp -d)"
+trap 'rm -rf "$home"' EXIT
+
+# A home of its own: the test never touches the real one.
+export HOME="$home" XDG_CONFIG_HOME="$home/.config"
+
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
+    "$2" --intern
+    "$1" --demo &
+    pid=$!
+    if ! "$2" "Vandorium Editor" 30; then
+        kill "$pid"
+        exit 1
+    fi
+    for i in $(seq 100); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid"
+            exit $?
+        fi
+        sleep 0.1
+    done
+    echo "the editor did not quit after its window was closed" >&2
+    kill "$pid"
+    exit 1
+' _ "$editor" "$closer"
+
+echo "1 passed, 0 failed"
