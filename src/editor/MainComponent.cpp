@@ -178,17 +178,16 @@ void MainComponent::paint (juce::Graphics& g)
     g.fillAll (juce::Colours::black);
     g.setColour (juce::Colours::black);
 
+    // Both pictures fill the scaled design area only: a window that gives the
+    // component a little more room shows black there, not a stray unscaled copy.
+    const auto scale = getUiScale();
+    const auto area = juce::Rectangle<int> (0, 0, (int) (DesignLayout::Main::width * scale), (int) (DesignLayout::Main::height * scale)).toFloat();
+
     if (backgroundDrawable != nullptr)
-        backgroundDrawable->drawWithin (g, { 0.0f, 0.0f, (float) DesignLayout::Main::width, (float) DesignLayout::Main::height },
-                                        juce::RectanglePlacement::stretchToFit, 1.0f);
+        backgroundDrawable->drawWithin (g, area, juce::RectanglePlacement::stretchToFit, 1.0f);
 
     if (currentBackground != nullptr && currentBackground->isValid())
-    {
-        const auto scale = getUiScale();
-        g.drawImage (*currentBackground,
-                     juce::Rectangle<int> (0, 0, (int) (DesignLayout::Main::width * scale), (int) (DesignLayout::Main::height * scale)).toFloat(),
-                     juce::RectanglePlacement::centred);
-    }
+        g.drawImage (*currentBackground, area, juce::RectanglePlacement::centred);
 }
 
 void MainComponent::resized()
