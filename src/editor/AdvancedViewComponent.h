@@ -5,10 +5,17 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
-/** The advanced view's panel, one of the three views the main component switches. */
-class AdvancedViewComponent final : public juce::Component
+class GlobalViewComponent;
+struct PresetField;
+
+/** The modulation settings: how the played volume and pitch move the wave
+    scan, the filter and the level, and the preset's transposition.
+*/
+class AdvancedViewComponent final : public juce::Component,
+                                    private juce::Slider::Listener
 {
 public:
+    //==============================================================================
     explicit AdvancedViewComponent (ViewContext context);
     ~AdvancedViewComponent() override;
 
@@ -17,13 +24,36 @@ public:
     /** Gives the controls the main component's look-and-feels. */
     void applyLookAndFeel (VandoriumLookAndFeel& bigKnobLook, VandoriumLookAndFeel& knobLook);
 
-    /** Shows a preset's values; with a sending notification every changed
-        control also reaches the instrument.
-    */
+    /** The global view, whose note read-outs follow the transposition. */
+    void setGlobalView (GlobalViewComponent* view) noexcept { globalView = view; }
+
     void setFromPreset (const BXVandoriumPreset& preset, juce::NotificationType notification);
 
+    /** Enables or dims the four scan-modulation knobs for the record's waveform. */
+    void applyWaveformRules (const BXVandoriumPreset& preset, juce::NotificationType notification);
+
+    /** Sends all nine knobs to the instrument, in table order. */
+    void sendAllParameters();
+
+    /** "+12 SEMITONES", "-64 SEMITONES" for a semitone offset. */
+    static juce::String semitonesText (int offset);
+
+    //==============================================================================
+    juce::Slider volumeWaveformScanAmountKnob { "Volume Waveform Scan Amount" }, volumeWaveformScanRateKnob { "Volume Waveform Scan Rate" },
+        volumeFilterResonanceKnob { "Volume Filter Resonance" }, volumeFilterCutoffKnob { "Volume Filter Cutoff" },
+        volumeVolumeKnob { "Volume Volume" }, pitchFilterResonanceKnob { "Pitch Filter Resonance" },
+        pitchWaveformScanAmountKnob { "Pitch Waveform Scan Amount" }, pitchWaveformScanRateKnob { "Pitch Waveform Scan Rate" },
+        transposeKnob { "Transpose" };
+    juce::Label transposeLabel { "Transpose Label", "label text" };
+
 private:
+    void sliderValueChanged (juce::Slider*) override;
+    std::array<juce::Slider*, 9> knobs();
+    std::array<juce::Slider*, 4> scanModulationKnobs();
+
     ViewContext context;
+    GlobalViewComponent* globalView = nullptr;
+    std::map<const juce::Slider*, const PresetField*> fields;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (AdvancedViewComponent)
 };

@@ -81,6 +81,8 @@ MainComponent::MainComponent (Services s)
     roundButtonLook.setKnobImage (getResourceFile ("Round Button HD", "png"), 2);
     scrollbarLook.setKnobImage (getResourceFile ("Scrollbar Knob HD", "png"), 1);
 
+    basicView.setAdvancedView (&advancedView);
+    advancedView.setGlobalView (&globalView);
     basicView.applyLookAndFeel (bigKnobLook);
     advancedView.applyLookAndFeel (bigKnobLook, knobLook);
     globalView.applyLookAndFeel (bigKnobLook, knobLook);
