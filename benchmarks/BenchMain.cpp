@@ -3,6 +3,7 @@
 
 #include "DataCoreBench.h"
 #include "DeviceBench.h"
+#include "EditorBench.h"
 
 #include <juce_events/juce_events.h>
 
@@ -19,6 +20,9 @@ int main (int argc, char* argv[])
 
     if (only.isEmpty() || only == "device")
         runDeviceBenchmarks();
+
+    if (only.isEmpty() || only == "editor")
+        runEditorBenchmarks();
 
     return 0;
 }

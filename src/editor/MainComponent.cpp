@@ -157,6 +157,7 @@ void MainComponent::setUpImageButton (juce::ImageButton& button, const juce::Str
 
     button.setImages (false, true, true, image, 1.0f, none, {}, 1.0f, none, {}, 1.0f, none, 0.0f);
     button.setTooltip (tooltip);
+    button.setWantsKeyboardFocus (false);
     button.addListener (this);
     addAndMakeVisible (button);
 }
@@ -262,7 +263,13 @@ void MainComponent::buttonClicked (juce::Button* button)
         return;
     }
 
-    if (button->getState() != juce::Button::buttonOver)
+    // Only a click made with the pointer over the button counts. The
+    // framework shows a quick mouse click as "down" for a moment, so "down"
+    // counts too while the pointer is over the button; a keyboard click
+    // (pointer elsewhere) does nothing.
+    const auto state = button->getState();
+
+    if (! (state == juce::Button::buttonOver || (state == juce::Button::buttonDown && button->isMouseOver())))
         return;
 
     const auto run = [] (const std::function<void()>& f)

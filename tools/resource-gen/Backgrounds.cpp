@@ -178,7 +178,8 @@ void drawViewPanels (juce::Graphics& g, View view)
 
         case View::global:
         {
-            Painter::groupPanel (g, { x, 146.0f, w, 612.0f }, "INSTRUMENT SETTINGS");
+            Painter::groupPanel (g, { x, 146.0f, w, 612.0f });
+            Painter::caption (g, "INSTRUMENT SETTINGS", inMain ({ 30, 440, 531, 16 }).toFloat(), 11.0f, caption);
             drawControls (g, Global::children);
             Painter::caption (g, "THE NOTE RANGE THE VANDORIUM PLAYS", inMain ({ 306, 150, 251, 14 }).toFloat(), 9.0f,
                               Painter::Palette::dimCaption);
