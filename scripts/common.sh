@@ -10,7 +10,7 @@ REQUIRED_PACKAGES=(
     juce-modules-source libasound2-dev libfreetype-dev libfontconfig1-dev
     libx11-dev libxrandr-dev libxinerama-dev libxcursor-dev libxext-dev libgl-dev
     libcurl4-openssl-dev libpng-dev libjpeg-dev libgtest-dev
-    xvfb xauth fontforge groff fonts-dejavu-core
+    xvfb xauth fontforge groff ghostscript fonts-dejavu-core
 )
 
 ensure_packages ()

@@ -1,0 +1,124 @@
+// Draws the editor's windows off screen, as the user manual shows them, and
+// writes each picture as an EPS file for the typesetter.
+//   vandorium-manual-shots OUTPUT_FOLDER
+
+#include "device/SimulatedInstrument.h"
+#include "device/VirtualMidiBackend.h"
+#include "editor/MainComponent.h"
+#include "model/AppFolders.h"
+
+#include <juce_events/juce_events.h>
+
+#include <iostream>
+
+namespace
+{
+/** Nothing is asked while the pictures are drawn. */
+struct NoDialogs final : public UserDialogs
+{
+    void showNotice (const juce::String&, const juce::String&) override {}
+    bool confirm (const juce::String&, juce::Component*) override { return false; }
+    int choose (const juce::String&, const juce::String&, const juce::StringArray&) override { return 0; }
+    std::optional<juce::String> promptForText (const juce::String&, const juce::String&, const juce::String&, const juce::String&) override { return {}; }
+    std::optional<juce::File> chooseFileToOpen (const juce::String&, const juce::File&, const juce::String&) override { return {}; }
+    std::optional<juce::File> chooseFileToSave (const juce::String&, const juce::File&, const juce::String&) override { return {}; }
+    void wait (int) override {}
+};
+
+/** A level-2 EPS holding the picture as RGB samples. */
+bool writeEps (const juce::Image& image, const juce::File& file)
+{
+    juce::MemoryOutputStream out;
+    const auto w = image.getWidth(), h = image.getHeight();
+
+    out << "%!PS-Adobe-3.0 EPSF-3.0\n%%BoundingBox: 0 0 " << w << " " << h << "\n%%EndComments\n"
+        << "/line " << w * 3 << " string def\n"
+        << w << " " << h << " scale\n"
+        << w << " " << h << " 8 [" << w << " 0 0 -" << h << " 0 " << h << "]\n"
+        << "{ currentfile line readhexstring pop } false 3 colorimage\n";
+
+    const juce::Image::BitmapData pixels (image, juce::Image::BitmapData::readOnly);
+    static const char* hex = "0123456789abcdef";
+
+    for (int y = 0; y < h; ++y)
+    {
+        juce::String row;
+        row.preallocateBytes ((size_t) w * 6 + 2);
+
+        for (int x = 0; x < w; ++x)
+        {
+            const auto c = pixels.getPixelColour (x, y);
+
+            for (auto v : { c.getRed(), c.getGreen(), c.getBlue() })
+                row << juce::String::charToString (hex[v >> 4]) << juce::String::charToString (hex[v & 15]);
+        }
+
+        out << row << "\n";
+    }
+
+    out << "showpage\n%%EOF\n";
+    return file.replaceWithData (out.getData(), out.getDataSize());
+}
+
+juce::Image shrunk (const juce::Image& image, float factor)
+{
+    return image.rescaled (juce::roundToInt ((float) image.getWidth() * factor), juce::roundToInt ((float) image.getHeight() * factor),
+                           juce::Graphics::highResamplingQuality);
+}
+} // namespace
+
+int main (int argc, char* argv[])
+{
+    if (argc != 2)
+    {
+        std::cerr << "usage: vandorium-manual-shots OUTPUT_FOLDER" << std::endl;
+        return 2;
+    }
+
+    juce::ScopedJuceInitialiser_GUI framework;
+    const auto output = juce::File::getCurrentWorkingDirectory().getChildFile (argv[1]);
+    output.createDirectory();
+
+    // The pictures show a first start, with its own temporary folders.
+    const auto scratch = juce::File::getSpecialLocation (juce::File::tempDirectory).getChildFile ("vandorium-shots-" + juce::Uuid().toString());
+    auto folders = AppFolders::fromSystem();
+    folders.applicationData = scratch.getChildFile ("application data");
+    folders.documents = scratch.getChildFile ("documents");
+    AppFolders::substitute (folders);
+
+    EditorSettings settings;
+    settings.load (folders);
+
+    VirtualMidiBackend backend;
+    SimulatedInstrument instrument (backend);
+    const BXVandoriumLibrary factoryBank (folders.resources.getChildFile ("VANDORIUM FACTORY.vandorium").getFullPathName(), true);
+    instrument.setBank (factoryBank.presets);
+    DevicePorts ports (backend);
+    NoDialogs dialogs;
+    int failures = 0;
+
+    {
+        MainComponent main ({ ports, settings, dialogs });
+        main.sendLibraryToDevice (factoryBank);
+        main.getLibraryList().selectRow (0);
+        main.getDeviceList().selectRow (4);
+        main.getLibraryList().selectRow (0);
+
+        const std::pair<juce::ToggleButton*, const char*> views[] = { { &main.basicViewButton, "shot-basic.eps" },
+                                                                      { &main.advancedViewButton, "shot-advanced.eps" },
+                                                                      { &main.globalViewButton, "shot-global.eps" } };
+
+        for (const auto& [button, name] : views)
+        {
+            button->setToggleState (true, juce::sendNotificationSync);
+            const auto picture = shrunk (main.createComponentSnapshot (main.getLocalBounds()), 0.5f);
+
+            if (! writeEps (picture, output.getChildFile (name)))
+                ++failures;
+        }
+    }
+
+    ports.closeDevicePorts();
+    scratch.deleteRecursively();
+    return failures == 0 ? 0 : 1;
+}
