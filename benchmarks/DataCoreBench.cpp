@@ -2,8 +2,8 @@
 
 #include "BenchUtil.h"
 
-#include "model/BankDump.h"
 #include "model/BXVandoriumLibrary.h"
+#include "model/BankDump.h"
 #include "model/PresetFields.h"
 #include "model/SafeFileWriter.h"
 
@@ -35,18 +35,25 @@ void runDataCoreBenchmarks()
 
     std::cout << "Library of " << numPresets << " presets (" << file.getSize() / 1024 << " KiB)\n";
 
-    const auto load = medianMilliseconds (9, [&] { BXVandoriumLibrary loaded (file.getFullPathName(), false); });
-    const auto parseFloor = medianMilliseconds (9, [&] { auto xml = juce::XmlDocument::parse (file); });
+    const auto load = medianMilliseconds (9, [&]
+                                          { BXVandoriumLibrary loaded (file.getFullPathName(), false); });
+    const auto parseFloor = medianMilliseconds (9, [&]
+                                                { auto xml = juce::XmlDocument::parse (file); });
     printFigure ("load", load, "ms");
     printFigure ("floor: XmlDocument::parse of the file", parseFloor, "ms");
     printFigure ("load / floor (target <= 1.5)", load / parseFloor, "x");
 
-    const auto save = medianMilliseconds (9, [&] { library.save(); });
-    const auto writeFloor = medianMilliseconds (9, [&] { file.replaceWithText (text, false, false, nullptr); });
+    const auto save = medianMilliseconds (9, [&]
+                                          { library.save(); });
+    const auto writeFloor = medianMilliseconds (9, [&]
+                                                { file.replaceWithText (text, false, false, nullptr); });
     printFigure ("save", save, "ms");
     const auto bytes = library.toFileBytes();
-    printFigure ("  of which building the text", medianMilliseconds (9, [&] { library.toFileBytes(); }), "ms");
-    const auto durableFloor = medianMilliseconds (9, [&] { replaceFileContent (file, bytes.data(), bytes.size()); });
+    printFigure ("  of which building the text", medianMilliseconds (9, [&]
+                                                                     { library.toFileBytes(); }),
+                 "ms");
+    const auto durableFloor = medianMilliseconds (9, [&]
+                                                  { replaceFileContent (file, bytes.data(), bytes.size()); });
     printFigure ("floor, durable: temp file, fsync, move", durableFloor, "ms");
     printFigure ("save / durable floor", save / durableFloor, "x");
     printFigure ("floor: File::replaceWithText of the same bytes", writeFloor, "ms");
@@ -56,8 +63,10 @@ void runDataCoreBenchmarks()
     juce::MemoryBlock payload;
     constexpr int repeats = 1000;
 
-    const auto encode = medianMilliseconds (5, [&] { for (int i = 0; i < repeats; ++i) payload = encodeBankDump (bank); });
-    const auto decode = medianMilliseconds (5, [&] { for (int i = 0; i < repeats; ++i) decodeBankDump (payload); });
+    const auto encode = medianMilliseconds (5, [&]
+                                            { for (int i = 0; i < repeats; ++i) payload = encodeBankDump (bank); });
+    const auto decode = medianMilliseconds (5, [&]
+                                            { for (int i = 0; i < repeats; ++i) decodeBankDump (payload); });
     printFigure ("encodeBankDump, 32 presets", encode * 1000.0 / repeats, "us");
     printFigure ("decodeBankDump, 32 presets", decode * 1000.0 / repeats, "us");
 

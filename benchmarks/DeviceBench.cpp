@@ -28,7 +28,10 @@ struct QuietHost final : public DeviceLinkHost
 /** Measures the time the editor spends inside its MIDI input callback. */
 struct TimedCallback final : public juce::MidiInputCallback
 {
-    explicit TimedCallback (DeviceLink& l) : link (l) {}
+    explicit TimedCallback (DeviceLink& l)
+        : link (l)
+    {
+    }
 
     void handleIncomingMidiMessage (juce::MidiInput* source, const juce::MidiMessage& message) override
     {
@@ -38,7 +41,7 @@ struct TimedCallback final : public juce::MidiInputCallback
     }
 
     DeviceLink& link;
-    std::atomic<juce::int64> ticks { 0 };
+    std::atomic<juce::int64> ticks{ 0 };
 };
 } // namespace
 
@@ -80,14 +83,17 @@ void runDeviceBenchmarks()
     std::sort (cycleTimes.begin(), cycleTimes.end());
     printFigure ("full sync cycle, wall clock (median)", cycleTimes[cycles / 2], "ms");
     printFigure ("full sync cycle, editor callback time (mean)",
-                 juce::Time::highResolutionTicksToSeconds (callback.ticks.load()) * 1000.0 / cycles, "ms");
+                 juce::Time::highResolutionTicksToSeconds (callback.ticks.load()) * 1000.0 / cycles,
+                 "ms");
 
     constexpr int messages = 20000;
     const auto descriptor = ControllerMap::descriptorFor ("Filter Cutoff");
     const auto pairDescriptor = ControllerMap::descriptorFor ("Scan Rate");
 
-    const auto single = medianMilliseconds (5, [&] { for (int i = 0; i < messages; ++i) link.getSender().sendPackedMessage (descriptor, i & 127); });
-    const auto pair = medianMilliseconds (5, [&] { for (int i = 0; i < messages; ++i) link.getSender().sendPackedMessage (pairDescriptor, i & 16383); });
+    const auto single = medianMilliseconds (5, [&]
+                                            { for (int i = 0; i < messages; ++i) link.getSender().sendPackedMessage (descriptor, i & 127); });
+    const auto pair = medianMilliseconds (5, [&]
+                                          { for (int i = 0; i < messages; ++i) link.getSender().sendPackedMessage (pairDescriptor, i & 16383); });
     printFigure ("sendPackedMessage, 7-bit controller", single * 1000.0 / messages, "us");
     printFigure ("sendPackedMessage, 14-bit pair", pair * 1000.0 / messages, "us");
 

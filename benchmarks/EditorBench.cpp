@@ -63,9 +63,10 @@ void runEditorBenchmarks()
     settings.load ({ folder.getChildFile ("appdata"), folder.getChildFile ("documents"), folder.getChildFile ("Resources") });
 
     VirtualMidiBackend backend;
-    std::atomic<int> messages { 0 };
+    std::atomic<int> messages{ 0 };
     backend.addInputPort ("Brax Vandorium");
-    backend.addOutputPort ("Brax Vandorium", [&] (const juce::MidiMessage&) { ++messages; });
+    backend.addOutputPort ("Brax Vandorium", [&] (const juce::MidiMessage&)
+                           { ++messages; });
     DevicePorts ports (backend);
     SilentDialogs dialogs;
 
@@ -80,8 +81,7 @@ void runEditorBenchmarks()
         const auto time = medianMilliseconds (5, [&]
                                               {
                                                   for (int i = 0; i < loads; ++i)
-                                                      main.loadPresetIntoEditor (i % 2 == 0 ? first : second, juce::sendNotificationSync);
-                                              });
+                                                      main.loadPresetIntoEditor (i % 2 == 0 ? first : second, juce::sendNotificationSync); });
 
         std::cout << "Editor\n";
         printFigure ("load a library preset, every control changes (target < 2)", time / loads, "ms");

@@ -12,7 +12,10 @@ constexpr int mainMenuBarHeight = 24;
 /** The start-up check's view of the main component. */
 struct MainComponentConnection final : public ConnectionCheckTarget
 {
-    explicit MainComponentConnection (MainComponent& m) : main (m) {}
+    explicit MainComponentConnection (MainComponent& m)
+        : main (m)
+    {
+    }
 
     void openDevicePorts() override { main.openDevicePorts(); }
     bool isDeviceConnected() override { return main.isDeviceConnected(); }
@@ -48,7 +51,7 @@ void VandoriumEditorApplication::initialise (const juce::String& commandLine)
     auto& settings = EditorSettings::getInstance();
     devices = std::make_unique<DeviceEnvironment> (demo);
     dialogs = std::make_unique<JuceUserDialogs>();
-    mainWindow = std::make_unique<MainWindow> (MainComponent::Services { devices->getPorts(), settings, *dialogs });
+    mainWindow = std::make_unique<MainWindow> (MainComponent::Services{ devices->getPorts(), settings, *dialogs });
 }
 
 void VandoriumEditorApplication::shutdown()

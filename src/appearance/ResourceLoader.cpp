@@ -4,7 +4,9 @@
 #include "model/AppFolders.h"
 
 ResourceLoader::ResourceLoader (juce::File resourceFolder, ScaleSource scale, std::function<float()> ui)
-    : folder (std::move (resourceFolder)), displayScale (std::move (scale)), uiScale (std::move (ui))
+    : folder (std::move (resourceFolder))
+    , displayScale (std::move (scale))
+    , uiScale (std::move (ui))
 {
 }
 

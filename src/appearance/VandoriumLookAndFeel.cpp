@@ -38,8 +38,7 @@ int VandoriumLookAndFeel::frameForPosition (float proportion) const noexcept
     return (int) (juce::uint16) (int) (proportion * (float) (frameCount - 1) + 0.5f);
 }
 
-void VandoriumLookAndFeel::drawRotarySlider (juce::Graphics& g, int x, int y, int width, int height, float position,
-                                             float, float, juce::Slider&)
+void VandoriumLookAndFeel::drawRotarySlider (juce::Graphics& g, int x, int y, int width, int height, float position, float, float, juce::Slider&)
 {
     if (! knobImage.isValid() || frameCount <= 0)
         return;
@@ -57,8 +56,7 @@ int VandoriumLookAndFeel::getSliderThumbRadius (juce::Slider&)
 }
 
 //==============================================================================
-void VandoriumLookAndFeel::drawImageButton (juce::Graphics& g, juce::Image* image, int, int, int, int,
-                                            const juce::Colour&, float, juce::ImageButton& button)
+void VandoriumLookAndFeel::drawImageButton (juce::Graphics& g, juce::Image* image, int, int, int, int, const juce::Colour&, float, juce::ImageButton& button)
 {
     if (image == nullptr || ! image->isValid())
         return;
@@ -80,8 +78,7 @@ void VandoriumLookAndFeel::drawToggleButton (juce::Graphics& g, juce::ToggleButt
 }
 
 //==============================================================================
-void VandoriumLookAndFeel::drawScrollbar (juce::Graphics& g, juce::ScrollBar&, int x, int, int width, int height, bool,
-                                          int thumbStart, int thumbSize, bool, bool)
+void VandoriumLookAndFeel::drawScrollbar (juce::Graphics& g, juce::ScrollBar&, int x, int, int width, int height, bool, int thumbStart, int thumbSize, bool, bool)
 {
     if (! knobImage.isValid())
         return;
@@ -109,9 +106,7 @@ void VandoriumLookAndFeel::drawPopupMenuBackground (juce::Graphics& g, int width
     g.fillRoundedRectangle (1.0f, 1.0f, (float) width - 2.0f, (float) height - 2.0f, 10.0f);
 }
 
-void VandoriumLookAndFeel::drawPopupMenuItem (juce::Graphics& g, const juce::Rectangle<int>& area, bool, bool, bool,
-                                              bool isTicked, bool, const juce::String& text, const juce::String&,
-                                              const juce::Drawable*, const juce::Colour*)
+void VandoriumLookAndFeel::drawPopupMenuItem (juce::Graphics& g, const juce::Rectangle<int>& area, bool, bool, bool, bool isTicked, bool, const juce::String& text, const juce::String&, const juce::Drawable*, const juce::Colour*)
 {
     g.setFont (lcdFont());
 
@@ -158,8 +153,7 @@ juce::Point<int> VandoriumLookAndFeel::tooltipSize (const juce::String& tipText)
     return { juce::roundToInt (font.getStringWidthFloat (tipText)) + 8, (int) (font.getHeight() + 2.0f) };
 }
 
-juce::Rectangle<int> VandoriumLookAndFeel::getTooltipBounds (const juce::String& tipText, juce::Point<int> screenPos,
-                                                             juce::Rectangle<int> parentArea)
+juce::Rectangle<int> VandoriumLookAndFeel::getTooltipBounds (const juce::String& tipText, juce::Point<int> screenPos, juce::Rectangle<int> parentArea)
 {
     // The framework's placement (below right of the pointer, flipped at the
     // edges) with this look's size.
@@ -189,8 +183,7 @@ int VandoriumLookAndFeel::highlightedSpoke (double progress) noexcept
     return k >= 0 && k < 8 && progress >= 0.0 ? k : -1;
 }
 
-void VandoriumLookAndFeel::drawProgressBar (juce::Graphics& g, juce::ProgressBar& bar, int width, int height,
-                                            double progress, const juce::String&)
+void VandoriumLookAndFeel::drawProgressBar (juce::Graphics& g, juce::ProgressBar& bar, int width, int height, double progress, const juce::String&)
 {
     const auto colour = bar.findColour (juce::ProgressBar::foregroundColourId);
     const auto highlighted = highlightedSpoke (progress);

@@ -11,7 +11,8 @@ DeviceLink::DeviceLink (DevicePorts& p, EditorSettings& s, DeviceLinkHost& h)
     : ports (p)
     , settings (s)
     , host (h)
-    , sender (p, [this] { return host.getSelectedDeviceRow(); })
+    , sender (p, [this]
+              { return host.getSelectedDeviceRow(); })
 {
 }
 
@@ -60,8 +61,7 @@ void DeviceLink::runOnMessageThread (std::function<void()> function)
                                          if (linkAlive.lock() != nullptr)
                                              call->function();
 
-                                         call->done.signal();
-                                     });
+                                         call->done.signal(); });
 
     while (! call->done.wait (5))
         if (portsChanging || alive == nullptr)
@@ -154,9 +154,11 @@ void DeviceLink::advanceFrom (int expectedState)
         return;
 
     if (newState == identityRequested)
-        runOnMessageThread ([this] { syncProgress = 0.0; });
+        runOnMessageThread ([this]
+                            { syncProgress = 0.0; });
 
-    runOnMessageThread ([this] { refreshSyncControls(); });
+    runOnMessageThread ([this]
+                        { refreshSyncControls(); });
 
     if (newState != idle)
     {
@@ -169,10 +171,17 @@ void DeviceLink::sendRequestFor (int newState)
 {
     switch (newState)
     {
-        case identityRequested: ports.broadcast (DeviceMessages::identityRequest()); break;
-        case presetRequested:   ports.broadcast (DeviceMessages::presetRequest()); break;
-        case bankRequested:     ports.broadcast (DeviceMessages::bankRequest()); break;
-        default: break;
+        case identityRequested:
+            ports.broadcast (DeviceMessages::identityRequest());
+            break;
+        case presetRequested:
+            ports.broadcast (DeviceMessages::presetRequest());
+            break;
+        case bankRequested:
+            ports.broadcast (DeviceMessages::bankRequest());
+            break;
+        default:
+            break;
     }
 }
 
@@ -193,7 +202,8 @@ void DeviceLink::handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMe
     {
         // The version text is read on the message thread, so it is set there.
         if (const auto version = DeviceMessages::firmwareVersionFrom (message))
-            runOnMessageThread ([this, text = *version] { settings.firmwareVersion = text; });
+            runOnMessageThread ([this, text = *version]
+                                { settings.firmwareVersion = text; });
 
         advanceFrom (identityRequested);
     }
@@ -217,8 +227,7 @@ void DeviceLink::handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMe
                             {
                                 deviceLibrary = std::move (*received);
                                 host.deviceLibraryReplaced();
-                                host.refreshDeviceList();
-                            });
+                                host.refreshDeviceList(); });
 
         writeCache (juce::MemoryBlock (message.getSysExData(), (size_t) message.getSysExDataSize()));
         advanceFrom (bankRequested);

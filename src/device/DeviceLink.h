@@ -79,8 +79,8 @@ public:
     /** The editor's copy of the instrument's bank; replaced on the message thread only. */
     BXVandoriumLibrary deviceLibrary;
 
-    std::atomic<int> syncState { startingUp };
-    std::atomic<int> syncElapsedMs { 0 };
+    std::atomic<int> syncState{ startingUp };
+    std::atomic<int> syncElapsedMs{ 0 };
     double syncProgress = 0.0;
 
     static constexpr const char* connectionLostText =
@@ -103,13 +103,12 @@ private:
     */
     void runOnMessageThread (std::function<void()> function);
 
-
     DevicePorts& ports;
     EditorSettings& settings;
     DeviceLinkHost& host;
     DeviceSender sender;
     std::shared_ptr<bool> alive = std::make_shared<bool> (true);
-    std::atomic<bool> portsChanging { false };
+    std::atomic<bool> portsChanging{ false };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (DeviceLink)
 };

@@ -83,7 +83,7 @@ bool isIdentityReply (const juce::MidiMessage& message)
 
     // Too short to hold the revision bytes: not a reply we can read.
     return payloadStartsWith (message, prefix, (int) sizeof (prefix))
-        && message.getSysExDataSize() >= identityReplyMinimumPayload;
+           && message.getSysExDataSize() >= identityReplyMinimumPayload;
 }
 
 bool isPresetDump (const juce::MidiMessage& message)

@@ -1,6 +1,9 @@
 #include "DevicePorts.h"
 
-DevicePorts::DevicePorts (MidiPortBackend& portBackend) : backend (portBackend) {}
+DevicePorts::DevicePorts (MidiPortBackend& portBackend)
+    : backend (portBackend)
+{
+}
 
 DevicePorts::~DevicePorts()
 {
@@ -22,7 +25,7 @@ int DevicePorts::findInstrumentPort (const juce::StringArray& names)
 bool DevicePorts::isDevicePresent()
 {
     return findInstrumentPort (backend.getInputNames()) >= 0
-        && findInstrumentPort (backend.getOutputNames()) >= 0;
+           && findInstrumentPort (backend.getOutputNames()) >= 0;
 }
 
 void DevicePorts::openDevicePorts (juce::MidiInputCallback* callback)

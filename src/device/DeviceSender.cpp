@@ -4,7 +4,8 @@
 #include "DeviceMessages.h"
 
 DeviceSender::DeviceSender (DevicePorts& p, std::function<int()> source)
-    : ports (p), selectedSlot (std::move (source))
+    : ports (p)
+    , selectedSlot (std::move (source))
 {
 }
 

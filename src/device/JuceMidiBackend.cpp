@@ -15,7 +15,10 @@ juce::StringArray namesOf (const juce::Array<juce::MidiDeviceInfo>& devices)
 class JuceInputPort final : public MidiInputPort
 {
 public:
-    explicit JuceInputPort (std::unique_ptr<juce::MidiInput> in) : input (std::move (in)) {}
+    explicit JuceInputPort (std::unique_ptr<juce::MidiInput> in)
+        : input (std::move (in))
+    {
+    }
     ~JuceInputPort() override { input->stop(); }
 
     void start() override { input->start(); }
@@ -27,7 +30,10 @@ private:
 class JuceOutputPort final : public MidiOutputPort
 {
 public:
-    explicit JuceOutputPort (std::unique_ptr<juce::MidiOutput> out) : output (std::move (out)) {}
+    explicit JuceOutputPort (std::unique_ptr<juce::MidiOutput> out)
+        : output (std::move (out))
+    {
+    }
 
     void sendMessageNow (const juce::MidiMessage& message) override { output->sendMessageNow (message); }
 

@@ -18,7 +18,7 @@ const std::array<ControllerTarget, 128>& controllerTargets()
 {
     static const auto targets = []
     {
-        std::array<ControllerTarget, 128> t {};
+        std::array<ControllerTarget, 128> t{};
 
         for (const auto& a : ControllerMap::assignments())
         {
@@ -62,7 +62,8 @@ juce::String nameFieldText (const juce::MidiMessage& m)
 
 //==============================================================================
 SimulatedInstrument::SimulatedInstrument (VirtualMidiBackend& b, const juce::String& name)
-    : backend (b), portName (name)
+    : backend (b)
+    , portName (name)
 {
     for (int slot = 0; slot < BankDump::numSlots; ++slot)
     {
@@ -73,7 +74,8 @@ SimulatedInstrument::SimulatedInstrument (VirtualMidiBackend& b, const juce::Str
     }
 
     currentSound = bank[0];
-    worker = std::thread ([this] { run(); });
+    worker = std::thread ([this]
+                          { run(); });
     plugIn();
 }
 
@@ -98,7 +100,8 @@ void SimulatedInstrument::plugIn()
         return;
 
     inputPort = backend.addInputPort (portName);
-    outputPort = backend.addOutputPort (portName, [this] (const juce::MidiMessage& m) { receive (m); });
+    outputPort = backend.addOutputPort (portName, [this] (const juce::MidiMessage& m)
+                                        { receive (m); });
 }
 
 void SimulatedInstrument::unplug()
@@ -204,7 +207,8 @@ bool SimulatedInstrument::isIdle() const
 bool SimulatedInstrument::waitUntilIdle (int timeoutMs) const
 {
     std::unique_lock<std::mutex> guard (lock);
-    return becameIdle.wait_for (guard, std::chrono::milliseconds (timeoutMs), [this] { return inbox.empty() && ! busy; });
+    return becameIdle.wait_for (guard, std::chrono::milliseconds (timeoutMs), [this]
+                                { return inbox.empty() && ! busy; });
 }
 
 //==============================================================================
@@ -225,7 +229,8 @@ void SimulatedInstrument::run()
 
     for (;;)
     {
-        wakeUp.wait (guard, [this] { return quitting || ! inbox.empty(); });
+        wakeUp.wait (guard, [this]
+                     { return quitting || ! inbox.empty(); });
 
         if (quitting)
             return;

@@ -51,7 +51,7 @@ public:
     {
         none,
         shortDump, // cut off after a few slots
-        garbled    // the right header, then no usable slots
+        garbled // the right header, then no usable slots
     };
 
     void setBankDumpFault (BankDumpFault fault);

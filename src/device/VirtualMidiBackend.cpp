@@ -31,7 +31,10 @@ namespace
 class VirtualInputPort final : public MidiInputPort
 {
 public:
-    explicit VirtualInputPort (std::shared_ptr<VirtualMidiBackend::InputHandle> h) : handle (std::move (h)) {}
+    explicit VirtualInputPort (std::shared_ptr<VirtualMidiBackend::InputHandle> h)
+        : handle (std::move (h))
+    {
+    }
 
     ~VirtualInputPort() override
     {
@@ -53,7 +56,10 @@ private:
 class VirtualOutputPort final : public MidiOutputPort
 {
 public:
-    explicit VirtualOutputPort (std::shared_ptr<VirtualMidiBackend::OutputLink> l) : link (std::move (l)) {}
+    explicit VirtualOutputPort (std::shared_ptr<VirtualMidiBackend::OutputLink> l)
+        : link (std::move (l))
+    {
+    }
 
     void sendMessageNow (const juce::MidiMessage& message) override
     {
@@ -111,7 +117,8 @@ void VirtualMidiBackend::removePort (PortId id)
 
     {
         const std::lock_guard<std::mutex> guard (registryLock);
-        const auto found = std::find_if (ports.begin(), ports.end(), [id] (const auto& p) { return p->id == id; });
+        const auto found = std::find_if (ports.begin(), ports.end(), [id] (const auto& p)
+                                         { return p->id == id; });
 
         if (found == ports.end())
             return;
@@ -196,7 +203,8 @@ std::unique_ptr<MidiInputPort> VirtualMidiBackend::openInput (int index, juce::M
     handle->callback = callback;
 
     // Forget handles that were closed meanwhile.
-    port->handles.erase (std::remove_if (port->handles.begin(), port->handles.end(), [] (const auto& w) { return w.expired(); }),
+    port->handles.erase (std::remove_if (port->handles.begin(), port->handles.end(), [] (const auto& w)
+                                         { return w.expired(); }),
                          port->handles.end());
     port->handles.push_back (handle);
     return std::make_unique<VirtualInputPort> (handle);

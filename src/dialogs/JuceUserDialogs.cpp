@@ -7,8 +7,7 @@ void JuceUserDialogs::showNotice (const juce::String& title, const juce::String&
 
 bool JuceUserDialogs::confirm (const juce::String& message, juce::Component* associatedComponent)
 {
-    return juce::AlertWindow::showOkCancelBox (juce::MessageBoxIconType::QuestionIcon, "Confirmation", message, "YES", "NO",
-                                               associatedComponent, nullptr);
+    return juce::AlertWindow::showOkCancelBox (juce::MessageBoxIconType::QuestionIcon, "Confirmation", message, "YES", "NO", associatedComponent, nullptr);
 }
 
 int JuceUserDialogs::choose (const juce::String& title, const juce::String& message, const juce::StringArray& buttons)
@@ -21,8 +20,7 @@ int JuceUserDialogs::choose (const juce::String& title, const juce::String& mess
     return window.runModalLoop();
 }
 
-std::optional<juce::String> JuceUserDialogs::promptForText (const juce::String& title, const juce::String& message,
-                                                            const juce::String& fieldName, const juce::String& initialText)
+std::optional<juce::String> JuceUserDialogs::promptForText (const juce::String& title, const juce::String& message, const juce::String& fieldName, const juce::String& initialText)
 {
     juce::AlertWindow window (title, message, juce::MessageBoxIconType::NoIcon, nullptr);
     window.addTextEditor (fieldName, initialText);
@@ -35,8 +33,7 @@ std::optional<juce::String> JuceUserDialogs::promptForText (const juce::String& 
     return window.getTextEditorContents (fieldName);
 }
 
-std::optional<juce::File> JuceUserDialogs::chooseFileToOpen (const juce::String& title, const juce::File& startFolder,
-                                                             const juce::String& patterns)
+std::optional<juce::File> JuceUserDialogs::chooseFileToOpen (const juce::String& title, const juce::File& startFolder, const juce::String& patterns)
 {
     juce::FileChooser chooser (title, startFolder, patterns);
 
@@ -46,8 +43,7 @@ std::optional<juce::File> JuceUserDialogs::chooseFileToOpen (const juce::String&
     return chooser.getResult();
 }
 
-std::optional<juce::File> JuceUserDialogs::chooseFileToSave (const juce::String& title, const juce::File& suggested,
-                                                             const juce::String& patterns)
+std::optional<juce::File> JuceUserDialogs::chooseFileToSave (const juce::String& title, const juce::File& suggested, const juce::String& patterns)
 {
     juce::FileChooser chooser (title, suggested, patterns);
 

@@ -11,8 +11,7 @@ public:
     void showNotice (const juce::String& title, const juce::String& message) override;
     bool confirm (const juce::String& message, juce::Component* associatedComponent) override;
     int choose (const juce::String& title, const juce::String& message, const juce::StringArray& buttons) override;
-    std::optional<juce::String> promptForText (const juce::String& title, const juce::String& message,
-                                               const juce::String& fieldName, const juce::String& initialText) override;
+    std::optional<juce::String> promptForText (const juce::String& title, const juce::String& message, const juce::String& fieldName, const juce::String& initialText) override;
     std::optional<juce::File> chooseFileToOpen (const juce::String& title, const juce::File& startFolder, const juce::String& patterns) override;
     std::optional<juce::File> chooseFileToSave (const juce::String& title, const juce::File& suggested, const juce::String& patterns) override;
     void wait (int milliseconds) override;

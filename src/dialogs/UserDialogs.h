@@ -31,16 +31,13 @@ public:
     /** A modal prompt with one text field and "Cancel" (Escape) and "OK";
         the typed text for "OK", nothing for "Cancel".
     */
-    virtual std::optional<juce::String> promptForText (const juce::String& title, const juce::String& message,
-                                                       const juce::String& fieldName, const juce::String& initialText) = 0;
+    virtual std::optional<juce::String> promptForText (const juce::String& title, const juce::String& message, const juce::String& fieldName, const juce::String& initialText) = 0;
 
     /** A file to read, or nothing when the user cancels. */
-    virtual std::optional<juce::File> chooseFileToOpen (const juce::String& title, const juce::File& startFolder,
-                                                        const juce::String& patterns) = 0;
+    virtual std::optional<juce::File> chooseFileToOpen (const juce::String& title, const juce::File& startFolder, const juce::String& patterns) = 0;
 
     /** A file to write, or nothing when the user cancels. */
-    virtual std::optional<juce::File> chooseFileToSave (const juce::String& title, const juce::File& suggested,
-                                                        const juce::String& patterns) = 0;
+    virtual std::optional<juce::File> chooseFileToSave (const juce::String& title, const juce::File& suggested, const juce::String& patterns) = 0;
 
     /** Blocks the message thread, for the pauses the instrument needs. */
     virtual void wait (int milliseconds) = 0;

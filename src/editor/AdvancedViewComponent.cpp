@@ -32,7 +32,8 @@ int roundAway (float x) noexcept
 }
 } // namespace
 
-AdvancedViewComponent::AdvancedViewComponent (ViewContext c) : context (c)
+AdvancedViewComponent::AdvancedViewComponent (ViewContext c)
+    : context (c)
 {
     using namespace ParameterControls;
 
@@ -99,8 +100,7 @@ AdvancedViewComponent::~AdvancedViewComponent()
 
 std::array<juce::Slider*, 9> AdvancedViewComponent::knobs()
 {
-    return { &volumeWaveformScanAmountKnob, &volumeWaveformScanRateKnob, &volumeFilterResonanceKnob, &volumeFilterCutoffKnob,
-             &volumeVolumeKnob, &pitchFilterResonanceKnob, &pitchWaveformScanAmountKnob, &pitchWaveformScanRateKnob, &transposeKnob };
+    return { &volumeWaveformScanAmountKnob, &volumeWaveformScanRateKnob, &volumeFilterResonanceKnob, &volumeFilterCutoffKnob, &volumeVolumeKnob, &pitchFilterResonanceKnob, &pitchWaveformScanAmountKnob, &pitchWaveformScanRateKnob, &transposeKnob };
 }
 
 std::array<juce::Slider*, 4> AdvancedViewComponent::scanModulationKnobs()
@@ -155,10 +155,14 @@ void AdvancedViewComponent::sliderValueChanged (juce::Slider* knob)
 void AdvancedViewComponent::setFromPreset (const BXVandoriumPreset& p, juce::NotificationType notification)
 {
     const std::pair<juce::Slider*, int> values[] = {
-        { &volumeWaveformScanAmountKnob, p.volumeWaveformScanAmount }, { &volumeWaveformScanRateKnob, p.volumeWaveformScanRate },
-        { &volumeFilterResonanceKnob, p.volumeFilterResonance },       { &volumeFilterCutoffKnob, p.volumeFilterCutoff },
-        { &volumeVolumeKnob, p.volumeVolume },                         { &pitchFilterResonanceKnob, p.pitchFilterResonance },
-        { &pitchWaveformScanAmountKnob, p.pitchWaveformScanAmount },   { &pitchWaveformScanRateKnob, p.pitchWaveformScanRate },
+        { &volumeWaveformScanAmountKnob, p.volumeWaveformScanAmount },
+        { &volumeWaveformScanRateKnob, p.volumeWaveformScanRate },
+        { &volumeFilterResonanceKnob, p.volumeFilterResonance },
+        { &volumeFilterCutoffKnob, p.volumeFilterCutoff },
+        { &volumeVolumeKnob, p.volumeVolume },
+        { &pitchFilterResonanceKnob, p.pitchFilterResonance },
+        { &pitchWaveformScanAmountKnob, p.pitchWaveformScanAmount },
+        { &pitchWaveformScanRateKnob, p.pitchWaveformScanRate },
     };
 
     for (const auto& [knob, value] : values)

@@ -11,13 +11,11 @@ namespace
 {
 using ParameterControls::Tooltip;
 
-const juce::StringArray scaleItems { "CHROMATIC", "IONIAN", "DORIAN", "PHRYGIAN", "LYDIAN", "MIXOLYDIAN", "AEOLIAN", "LOCRIAN",
-                                     "MAJ BLUES", "MIN BLUES", "DIMINISHED", "MAJ PENTA", "MIN PENTA", "SPANISH", "GYPSY", "ARABIAN",
-                                     "EGYPTIAN", "RYUKYU", "WHOLETONE", "MAJOR 3RD", "MINOR 3RD", "5TH" };
-const juce::StringArray rootNoteItems { "C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B" };
-const juce::StringArray waveformItems { "SINE", "TRIANGLE", "SUPER SAW", "AURORA 1", "BRIGHT", "HOLLOW", "OPALINE" };
-const juce::StringArray filterTypeItems { "OFF", "LOWPASS", "BANDPASS", "HIGHPASS", "NOTCH" };
-const juce::StringArray effectItems { "OFF", "SHORT DELAY", "MED DELAY", "LONG DELAY" };
+const juce::StringArray scaleItems{ "CHROMATIC", "IONIAN", "DORIAN", "PHRYGIAN", "LYDIAN", "MIXOLYDIAN", "AEOLIAN", "LOCRIAN", "MAJ BLUES", "MIN BLUES", "DIMINISHED", "MAJ PENTA", "MIN PENTA", "SPANISH", "GYPSY", "ARABIAN", "EGYPTIAN", "RYUKYU", "WHOLETONE", "MAJOR 3RD", "MINOR 3RD", "5TH" };
+const juce::StringArray rootNoteItems{ "C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B" };
+const juce::StringArray waveformItems{ "SINE", "TRIANGLE", "SUPER SAW", "AURORA 1", "BRIGHT", "HOLLOW", "OPALINE" };
+const juce::StringArray filterTypeItems{ "OFF", "LOWPASS", "BANDPASS", "HIGHPASS", "NOTCH" };
+const juce::StringArray effectItems{ "OFF", "SHORT DELAY", "MED DELAY", "LONG DELAY" };
 
 /** Waveforms whose wavetable is scanned: "AURORA 1", "OPALINE" (and beyond). */
 bool usesScanning (int waveform) noexcept
@@ -38,7 +36,8 @@ juce::String unusedBy (const juce::String& knob, int waveform)
 } // namespace
 
 //==============================================================================
-BasicViewComponent::BasicViewComponent (ViewContext c) : context (c)
+BasicViewComponent::BasicViewComponent (ViewContext c)
+    : context (c)
 {
     using namespace ParameterControls;
 
@@ -76,19 +75,19 @@ BasicViewComponent::BasicViewComponent (ViewContext c) : context (c)
     } settings[] = {
         { &scaleList, "scale", {} },
         { &rootNoteList, "rootNote", {} },
-        { &pitchCorrectionKnob, "pitchCorrection", Tooltip { 2, 0, 100, 0 } },
+        { &pitchCorrectionKnob, "pitchCorrection", Tooltip{ 2, 0, 100, 0 } },
         { &waveformList, "waveform", {} },
-        { &scanRateKnob, "scanRate", Tooltip { 4, 0, 32, 1 } },
-        { &scanAmountKnob, "scanAmount", Tooltip { 1, 0, 2, 2 } },
-        { &scanPositionKnob, "scanPosition", Tooltip { 1, 0, 2, 2 } },
+        { &scanRateKnob, "scanRate", Tooltip{ 4, 0, 32, 1 } },
+        { &scanAmountKnob, "scanAmount", Tooltip{ 1, 0, 2, 2 } },
+        { &scanPositionKnob, "scanPosition", Tooltip{ 1, 0, 2, 2 } },
         { &filterTypeList, "filterType", {} },
-        { &filterCutoffKnob, "filterCutoff", Tooltip { 2, 0, 100, 2 } },
-        { &filterResonanceKnob, "filterResonance", Tooltip { 2, 0, 100, 0 } },
-        { &filterPitchTrackKnob, "filterPitchTrack", Tooltip { 2, -800, 800, 0 } },
+        { &filterCutoffKnob, "filterCutoff", Tooltip{ 2, 0, 100, 2 } },
+        { &filterResonanceKnob, "filterResonance", Tooltip{ 2, 0, 100, 0 } },
+        { &filterPitchTrackKnob, "filterPitchTrack", Tooltip{ 2, -800, 800, 0 } },
         { &effectList, "effect", {} },
-        { &delayTimeKnob, "delayTime", Tooltip { 5, 0, 16384, 0 } },
-        { &delayFeedbackKnob, "delayFeedback", Tooltip { 2, 0, 100, 0 } },
-        { &effectMixKnob, "effectMix", Tooltip { 2, 0, 100, 0 } },
+        { &delayTimeKnob, "delayTime", Tooltip{ 5, 0, 16384, 0 } },
+        { &delayFeedbackKnob, "delayFeedback", Tooltip{ 2, 0, 100, 0 } },
+        { &effectMixKnob, "effectMix", Tooltip{ 2, 0, 100, 0 } },
     };
 
     for (const auto& s : settings)
@@ -120,9 +119,7 @@ BasicViewComponent::~BasicViewComponent()
 
 std::vector<juce::Component*> BasicViewComponent::controlsInOrder()
 {
-    return { &scaleList, &rootNoteList, &pitchCorrectionKnob, &waveformList, &scanRateKnob, &scanAmountKnob, &scanPositionKnob,
-             &filterTypeList, &filterCutoffKnob, &filterResonanceKnob, &filterPitchTrackKnob, &effectList, &delayTimeKnob,
-             &delayFeedbackKnob, &effectMixKnob };
+    return { &scaleList, &rootNoteList, &pitchCorrectionKnob, &waveformList, &scanRateKnob, &scanAmountKnob, &scanPositionKnob, &filterTypeList, &filterCutoffKnob, &filterResonanceKnob, &filterPitchTrackKnob, &effectList, &delayTimeKnob, &delayFeedbackKnob, &effectMixKnob };
 }
 
 const PresetField* BasicViewComponent::fieldOf (const juce::Component& control) const
@@ -292,7 +289,8 @@ void BasicViewComponent::applyWaveformRules (const BXVandoriumPreset& p, juce::N
 void BasicViewComponent::sendAllParameters (const BXVandoriumPreset& p)
 {
     auto& sender = context.sender;
-    const auto send = [&sender] (const juce::Component& control, int value) { ParameterControls::sendValue (sender, control, value); };
+    const auto send = [&sender] (const juce::Component& control, int value)
+    { ParameterControls::sendValue (sender, control, value); };
     const auto scanning = waveformList.getSelectedId() >= 4;
 
     send (scaleList, scaleList.getSelectedItemIndex());

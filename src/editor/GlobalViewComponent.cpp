@@ -19,7 +19,8 @@ void setUpReadOut (juce::Label& label, juce::Component& parent)
 }
 } // namespace
 
-GlobalViewComponent::GlobalViewComponent (ViewContext c) : context (c)
+GlobalViewComponent::GlobalViewComponent (ViewContext c)
+    : context (c)
 {
     using namespace ParameterControls;
 
@@ -90,8 +91,7 @@ int GlobalViewComponent::versionNumber (const juce::String& firmwareVersion)
     return version;
 }
 
-juce::String GlobalViewComponent::noteLabelText (const juce::String& prefix, int note, const BXVandoriumPreset* preset,
-                                                 const juce::String& firmwareVersion)
+juce::String GlobalViewComponent::noteLabelText (const juce::String& prefix, int note, const BXVandoriumPreset* preset, const juce::String& firmwareVersion)
 {
     static const char* names[] = { "C ", "C#", "D ", "D#", "E ", "F ", "F#", "G ", "G#", "A ", "A#", "B " };
 

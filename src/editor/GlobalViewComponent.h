@@ -28,15 +28,14 @@ public:
     /** "LO NOTE:C 1": the note name and octave, shifted by the preset's
         transposition when a preset is given and the firmware is 1.1.0 or later.
     */
-    static juce::String noteLabelText (const juce::String& prefix, int note, const BXVandoriumPreset* preset,
-                                       const juce::String& firmwareVersion);
+    static juce::String noteLabelText (const juce::String& prefix, int note, const BXVandoriumPreset* preset, const juce::String& firmwareVersion);
 
     /** 10100 for "v1.1.0", 10009 for "v1.0.9", 0 for an unknown version. */
     static int versionNumber (const juce::String& firmwareVersion);
 
     //==============================================================================
-    juce::Slider masterVolumeKnob { "Master Volume" }, lowNoteKnob { "Low Note" }, highNoteKnob { "High Note" };
-    juce::Label lowNoteLabel { "Low Note Label", "label text" }, highNoteLabel { "High Note Label", "label text" };
+    juce::Slider masterVolumeKnob{ "Master Volume" }, lowNoteKnob{ "Low Note" }, highNoteKnob{ "High Note" };
+    juce::Label lowNoteLabel{ "Low Note Label", "label text" }, highNoteLabel{ "High Note Label", "label text" };
 
 private:
     void sliderValueChanged (juce::Slider*) override;

@@ -125,8 +125,7 @@ MainComponent::MainComponent (Services s)
     link.loadStartUpBank();
     installDeviceModel();
 
-    currentLibrary = BXVandoriumLibrary::resolve (services.settings.currentLibraryName, services.settings.libraryFolder,
-                                                  services.settings.getResourceFolder());
+    currentLibrary = BXVandoriumLibrary::resolve (services.settings.currentLibraryName, services.settings.libraryFolder, services.settings.getResourceFolder());
     installLibraryModel();
 
     link.syncElapsedMs = 0;
@@ -197,7 +196,8 @@ void MainComponent::resized()
 {
     using namespace DesignLayout;
     const auto scale = getUiScale();
-    const auto place = [&] (juce::Component& child, const char* name) { child.setBounds (scaled (boundsOf (Main::children, name), scale)); };
+    const auto place = [&] (juce::Component& child, const char* name)
+    { child.setBounds (scaled (boundsOf (Main::children, name), scale)); };
 
     place (basicView, "Basic View Panel");
     place (presetVolumeSlider, "Preset Volume");

@@ -133,11 +133,11 @@ public:
     void presetDropped (const BXListBox& source, int sourceRow, const BXListBox& target, int targetRow) override;
 
     //==============================================================================
-    juce::Slider presetVolumeSlider { "Preset Volume" };
-    juce::Label presetNameLabel { "Preset Name", "label text" };
-    juce::ImageButton saveButton { "Save Preset" }, deleteButton { "Delete Preset" }, brandLogoButton { "Brax Logo" },
-        quickSaveButton { "Quick Save Preset" }, folderButton { "Folder" }, syncButton { "Sync" }, productLogoButton { "Vandorium Logo" };
-    juce::ToggleButton basicViewButton { "Basic View" }, advancedViewButton { "Advanced View" }, globalViewButton { "Global View" };
+    juce::Slider presetVolumeSlider{ "Preset Volume" };
+    juce::Label presetNameLabel{ "Preset Name", "label text" };
+    juce::ImageButton saveButton{ "Save Preset" }, deleteButton{ "Delete Preset" }, brandLogoButton{ "Brax Logo" },
+        quickSaveButton{ "Quick Save Preset" }, folderButton{ "Folder" }, syncButton{ "Sync" }, productLogoButton{ "Vandorium Logo" };
+    juce::ToggleButton basicViewButton{ "Basic View" }, advancedViewButton{ "Advanced View" }, globalViewButton{ "Global View" };
 
 private:
     //==============================================================================
@@ -148,7 +148,6 @@ private:
     void setUpImageButton (juce::ImageButton& button, const juce::String& imageName, const juce::String& tooltip);
     void installLibraryModel();
     void installDeviceModel();
-
 
     // Children, in the order of creation and stacking.
     BasicViewComponent basicView;

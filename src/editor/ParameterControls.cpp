@@ -85,7 +85,8 @@ std::optional<juce::String> tooltipTextFor (const juce::Slider& slider)
         {
             const auto p = std::pow (10.0f, (float) digits);
             const auto r = roundAway (p * ((maximum - minimum) * t + minimum));
-            const auto format = juce::String ("%.") + juce::String (digits) + "f" + (mode == 2 ? " %%" : mode == 4 ? " Hz" : "");
+            const auto format = juce::String ("%.") + juce::String (digits) + "f" + (mode == 2 ? " %%" : mode == 4 ? " Hz"
+                                                                                                                   : "");
             return printed (format.toRawUTF8(), (double) ((float) r / p));
         }
 

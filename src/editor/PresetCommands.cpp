@@ -2,7 +2,11 @@
 
 #include "model/PresetNumbering.h"
 
-PresetCommands::PresetCommands (PresetCommandTarget& t, UserDialogs& d) : target (t), dialogs (d) {}
+PresetCommands::PresetCommands (PresetCommandTarget& t, UserDialogs& d)
+    : target (t)
+    , dialogs (d)
+{
+}
 
 PresetCommands::TypedName PresetCommands::parseTypedName (const juce::String& text)
 {
@@ -30,8 +34,7 @@ void PresetCommands::saveLibrary()
     auto& library = target.getCurrentLibrary();
 
     if (! library.save())
-        dialogs.showNotice ("Error", "The library file could not be written:\n" + library.getFilePath()
-                                         + "\n\nYour change is kept in the editor until it closes.");
+        dialogs.showNotice ("Error", "The library file could not be written:\n" + library.getFilePath() + "\n\nYour change is kept in the editor until it closes.");
 }
 
 void PresetCommands::savePresetToLibrary (BXVandoriumPreset preset)
@@ -127,7 +130,7 @@ void PresetCommands::quickSavePreset()
     }
 
     const auto message = "Are you sure to replace preset\n'" + juce::String::formatted ("%02d", row + 1) + " " + bank.presets[(size_t) row].name
-                       + "'\nwith the current preset\n'" + target.getCurrentPreset().name + "'";
+                         + "'\nwith the current preset\n'" + target.getCurrentPreset().name + "'";
 
     if (dialogs.confirm (message, target.getDialogParent()))
         target.replaceDevicePreset (target.getCurrentPreset(), row);
@@ -153,7 +156,7 @@ void PresetCommands::libraryPresetDropped (int libraryRow, int deviceRow)
     const auto preset = library.presets[(size_t) libraryRow];
     const auto slotLabel = juce::String (deviceRow + 1).paddedLeft ('0', presetNumberDigits ((int) bank.presets.size()));
     const auto message = "Are you sure to replace the preset\n'" + slotLabel + " " + bank.presets[(size_t) deviceRow].name
-                       + "'\nwith the preset\n'" + preset.name + "' ?";
+                         + "'\nwith the preset\n'" + preset.name + "' ?";
 
     if (! dialogs.confirm (message, target.getDialogParent()))
         return;

@@ -28,7 +28,9 @@ juce::var singleRowDragDescription (const juce::SparseSet<int>& selectedRows)
 
 //==============================================================================
 PresetListBoxModel::PresetListBoxModel (PresetListBoxModelListener* l, BXVandoriumLibrary* lib, int width)
-    : listener (l), library (lib), rowWidth (width)
+    : listener (l)
+    , library (lib)
+    , rowWidth (width)
 {
 }
 
@@ -65,7 +67,9 @@ juce::var PresetListBoxModel::getDragSourceDescription (const juce::SparseSet<in
 
 //==============================================================================
 LibraryListBoxModel::LibraryListBoxModel (LibraryListBoxModelListener* l, std::vector<BXVandoriumLibrary>* libs, int width)
-    : listener (l), libraries (libs), rowWidth (width)
+    : listener (l)
+    , libraries (libs)
+    , rowWidth (width)
 {
 }
 
@@ -100,7 +104,10 @@ juce::var LibraryListBoxModel::getDragSourceDescription (const juce::SparseSet<i
 }
 
 //==============================================================================
-BXListBox::BXListBox() : juce::ListBox ({}, nullptr) {}
+BXListBox::BXListBox()
+    : juce::ListBox ({}, nullptr)
+{
+}
 
 bool BXListBox::isInterestedInDragSource (const SourceDetails& details)
 {
@@ -124,7 +131,10 @@ void BXListBox::itemDropped (const SourceDetails& details)
 }
 
 //==============================================================================
-BXLibraryManagerListBox::BXLibraryManagerListBox() : juce::ListBox ({}, nullptr) {}
+BXLibraryManagerListBox::BXLibraryManagerListBox()
+    : juce::ListBox ({}, nullptr)
+{
+}
 
 bool BXLibraryManagerListBox::isInterestedInDragSource (const SourceDetails& details)
 {
@@ -139,6 +149,5 @@ void BXLibraryManagerListBox::itemDropped (const SourceDetails& details)
         return;
 
     if (auto* manager = findParentComponentOfClass<LibraryManagerDropTarget>())
-        manager->handleListDrop (*source, (int) details.description, *this,
-                                 getRowContainingPosition (details.localPosition.x, details.localPosition.y));
+        manager->handleListDrop (*source, (int) details.description, *this, getRowContainingPosition (details.localPosition.x, details.localPosition.y));
 }

@@ -44,7 +44,7 @@ void base64Encode (const juce::uint8* data, size_t count, size_t outLength, char
         return;
 
     const juce::uint32 bits = ((juce::uint32) data[0] << 16) | (remaining > 1 ? (juce::uint32) data[1] << 8 : 0u)
-                            | (remaining > 2 ? (juce::uint32) data[2] : 0u);
+                              | (remaining > 2 ? (juce::uint32) data[2] : 0u);
     const char group[4] = { alphabet[(bits >> 18) & 63],
                             alphabet[(bits >> 12) & 63],
                             remaining > 1 ? alphabet[(bits >> 6) & 63] : '=',

@@ -10,9 +10,9 @@
 namespace PresetDataBlock
 {
 constexpr int numWords = 61;
-constexpr int bufferSize = 124;     // 62 little-endian words; the last one is always 0
-constexpr int storedSize = 122;     // W0..W60, as kept in library files
-constexpr int packedSize = 183;     // three bytes per word
+constexpr int bufferSize = 124; // 62 little-endian words; the last one is always 0
+constexpr int storedSize = 122; // W0..W60, as kept in library files
+constexpr int packedSize = 183; // three bytes per word
 
 using Words = std::array<juce::uint16, numWords>;
 

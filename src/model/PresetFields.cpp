@@ -3,12 +3,14 @@
 namespace
 {
 template <typename Type>
-PresetField makeField (const char* fieldName, Type BXVandoriumPreset::* member)
+PresetField makeField (const char* fieldName, Type BXVandoriumPreset::*member)
 {
     return { fieldName,
              (int) std::numeric_limits<Type>::max(),
-             [member] (const BXVandoriumPreset& p) { return (int) (p.*member); },
-             [member] (BXVandoriumPreset& p, int value) { p.*member = (Type) value; } };
+             [member] (const BXVandoriumPreset& p)
+             { return (int) (p.*member); },
+             [member] (BXVandoriumPreset& p, int value)
+             { p.*member = (Type) value; } };
 }
 } // namespace
 
@@ -16,7 +18,7 @@ const std::vector<PresetField>& presetFields()
 {
     using P = BXVandoriumPreset;
 
-    static const std::vector<PresetField> fields {
+    static const std::vector<PresetField> fields{
         makeField ("volume", &P::volume),
         makeField ("scale", &P::scale),
         makeField ("rootNote", &P::rootNote),

@@ -6,11 +6,21 @@ void appendEscapedAttribute (std::string& destination, const juce::String& text)
     {
         switch (*p)
         {
-            case '&':  destination += "&amp;"; break;
-            case '<':  destination += "&lt;"; break;
-            case '>':  destination += "&gt;"; break;
-            case '"':  destination += "&quot;"; break;
-            default:   destination += *p; break;
+            case '&':
+                destination += "&amp;";
+                break;
+            case '<':
+                destination += "&lt;";
+                break;
+            case '>':
+                destination += "&gt;";
+                break;
+            case '"':
+                destination += "&quot;";
+                break;
+            default:
+                destination += *p;
+                break;
         }
     }
 }

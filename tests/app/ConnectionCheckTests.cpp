@@ -7,8 +7,15 @@ namespace
 {
 struct Connection final : ConnectionCheckTarget
 {
-    explicit Connection (MainComponent& m) : main (m) {}
-    void openDevicePorts() override { ++opens; main.openDevicePorts(); }
+    explicit Connection (MainComponent& m)
+        : main (m)
+    {
+    }
+    void openDevicePorts() override
+    {
+        ++opens;
+        main.openDevicePorts();
+    }
     bool isDeviceConnected() override { return main.isDeviceConnected(); }
     void repaintForRetry() override {}
 
@@ -33,15 +40,16 @@ TEST (ConnectionCheck, RetryUntilTheInstrumentIsThere)
 
     // Retry twice; the instrument is plugged in during the second pause.
     rig.dialogs.choices = { 1, 1 };
-    rig.dialogs.onWait = [&] { if (rig.dialogs.waits.size() == 2) rig.instrument.plugIn(); };
+    rig.dialogs.onWait = [&]
+    { if (rig.dialogs.waits.size() == 2) rig.instrument.plugIn(); };
 
     EXPECT_TRUE (runConnectionCheck (connection, rig.dialogs));
     const auto alerts = rig.dialogs.ofKind ("choose");
     ASSERT_EQ (alerts.size(), 2u);
     EXPECT_EQ (alerts[0].title, "ALERT !");
-    EXPECT_EQ (alerts[0].buttons, (juce::StringArray { "Use the Editor", "Retry" }));
+    EXPECT_EQ (alerts[0].buttons, (juce::StringArray{ "Use the Editor", "Retry" }));
     EXPECT_TRUE (alerts[0].message.startsWith ("The Vandorium is not connected to this computer."));
-    EXPECT_EQ (rig.dialogs.waits, (std::vector<int> { 500, 500 }));
+    EXPECT_EQ (rig.dialogs.waits, (std::vector<int>{ 500, 500 }));
     EXPECT_EQ (connection.opens, 3);
 
     const auto notices = rig.dialogs.ofKind ("notice");

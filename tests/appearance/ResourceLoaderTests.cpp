@@ -8,7 +8,12 @@ namespace
 struct LoaderRig
 {
     explicit LoaderRig (double displayScale)
-        : loader (temp.resources(), [displayScale] { return displayScale; }, [this] { return uiScale; })
+        : loader (
+            temp.resources(),
+            [displayScale]
+            { return displayScale; },
+            [this]
+            { return uiScale; })
     {
     }
 

@@ -43,7 +43,7 @@ TEST (Sync, FullSyncReplacesTheBankAndWritesTheCache)
     ASSERT_TRUE (rig.syncAndWait());
 
     // Button hidden on 2, 3, 4, shown again on 1.
-    EXPECT_EQ (rig.host.getSyncButtonShown(), (std::vector<bool> { false, false, false, true }));
+    EXPECT_EQ (rig.host.getSyncButtonShown(), (std::vector<bool>{ false, false, false, true }));
     EXPECT_EQ (namesOf (rig.link.deviceLibrary.presets), namesOf (rig.instrument.getBank()));
     EXPECT_EQ (rig.link.deviceLibrary.presets, rig.instrument.getBank());
     EXPECT_TRUE (rig.link.deviceLibrary.isVirtual);
@@ -101,11 +101,21 @@ TEST (Sync, MissingRepliesTimeOutInTheirState)
         std::function<void (SimulatedInstrument&)> arrange;
         int stateReached;
     } cases[] = {
-        { "silent instrument", [] (SimulatedInstrument& i) { i.setSilent (true); }, 2 },
-        { "answers the identity request only", [] (SimulatedInstrument& i) { i.setAnswerLimit (1); }, 3 },
-        { "no bank dump", [] (SimulatedInstrument& i) { i.setAnswerLimit (2); }, 4 },
-        { "short bank dump", [] (SimulatedInstrument& i) { i.setBankDumpFault (SimulatedInstrument::BankDumpFault::shortDump); }, 4 },
-        { "garbled bank dump", [] (SimulatedInstrument& i) { i.setBankDumpFault (SimulatedInstrument::BankDumpFault::garbled); }, 4 },
+        { "silent instrument", [] (SimulatedInstrument& i)
+          { i.setSilent (true); },
+          2 },
+        { "answers the identity request only", [] (SimulatedInstrument& i)
+          { i.setAnswerLimit (1); },
+          3 },
+        { "no bank dump", [] (SimulatedInstrument& i)
+          { i.setAnswerLimit (2); },
+          4 },
+        { "short bank dump", [] (SimulatedInstrument& i)
+          { i.setBankDumpFault (SimulatedInstrument::BankDumpFault::shortDump); },
+          4 },
+        { "garbled bank dump", [] (SimulatedInstrument& i)
+          { i.setBankDumpFault (SimulatedInstrument::BankDumpFault::garbled); },
+          4 },
     };
 
     for (const auto& c : cases)
@@ -116,8 +126,12 @@ TEST (Sync, MissingRepliesTimeOutInTheirState)
         const auto bankBefore = rig.link.deviceLibrary.presets;
 
         rig.link.advanceSync();
-        ASSERT_TRUE (pumpUntil ([&] { return rig.link.syncState.load() == c.stateReached && rig.instrument.isIdle(); })) << c.description;
-        pumpUntil ([] { return false; }, 20); // a late reply would arrive now
+        ASSERT_TRUE (pumpUntil ([&]
+                                { return rig.link.syncState.load() == c.stateReached && rig.instrument.isIdle(); }))
+            << c.description;
+        pumpUntil ([]
+                   { return false; },
+                   20); // a late reply would arrive now
 
         rig.tick (49);
         EXPECT_TRUE (rig.host.getNotices().empty()) << c.description;
@@ -236,7 +250,7 @@ TEST (Sync, SendingALibraryReplacesTheBank)
         EXPECT_EQ (cache.getSize(), 6646u);
 
         // The selected slot is loaded without sending, then selected on the instrument.
-        EXPECT_EQ (rig.host.waits, std::vector<int> { 500 });
+        EXPECT_EQ (rig.host.waits, std::vector<int>{ 500 });
         ASSERT_EQ (rig.host.loadedPresets.size(), 1u);
         EXPECT_EQ (rig.host.loadedPresets[0].name, "NEW 3");
         EXPECT_EQ (rig.host.librarySelectionClears, 1);
@@ -346,6 +360,7 @@ TEST (SyncThreaded, ClosingWhileAReplyWaitsForTheMessageThreadDoesNotDeadlock)
         link.reset();
 
         EXPECT_EQ (ports.getNumOpenInputs(), 0);
-        EXPECT_TRUE (pumpUntil ([&] { return instrument.isIdle(); }));
+        EXPECT_TRUE (pumpUntil ([&]
+                                { return instrument.isIdle(); }));
     }
 }

@@ -1,5 +1,5 @@
-#include "appearance/DesignLayout.h"
 #include "app/UiScale.h"
+#include "appearance/DesignLayout.h"
 #include "support/EditorTestRig.h"
 
 #include <gtest/gtest.h>
@@ -134,13 +134,15 @@ TEST (MainComponent, CommandButtonsRunOnlyWhenClickedWithThePointer)
     main.buttonClicked (&main.syncButton);
     EXPECT_EQ (main.getDeviceLink().syncState.load(), DeviceLink::identityRequested);
     EXPECT_FALSE (main.syncButton.isVisible());
-    ASSERT_TRUE (pumpUntil ([&] { return main.getDeviceLink().syncState.load() == DeviceLink::idle && rig.instrument.isIdle(); }));
+    ASSERT_TRUE (pumpUntil ([&]
+                            { return main.getDeviceLink().syncState.load() == DeviceLink::idle && rig.instrument.isIdle(); }));
     EXPECT_TRUE (main.syncButton.isVisible());
     EXPECT_EQ (main.getDeviceList().getModel()->getNumRows(), 32);
     EXPECT_EQ (main.getDeviceLink().deviceLibrary.presets[0].name, rig.instrument.getBank()[0].name);
 
     int opened = 0;
-    main.onOpenLibraryManager = [&] { ++opened; };
+    main.onOpenLibraryManager = [&]
+    { ++opened; };
     main.folderButton.setState (juce::Button::buttonOver);
     main.buttonClicked (&main.folderButton);
     EXPECT_EQ (opened, 1);
@@ -148,8 +150,7 @@ TEST (MainComponent, CommandButtonsRunOnlyWhenClickedWithThePointer)
 
 TEST (MainComponent, ListRowsAreNumberedToTheListsLength)
 {
-    for (const auto& [count, first, last] : { std::tuple { 9, "01 P1", "09 P9" }, std::tuple { 100, "001 P1", "100 P100" },
-                                             std::tuple { 1000, "0001 P1", "1000 P1000" } })
+    for (const auto& [count, first, last] : { std::tuple{ 9, "01 P1", "09 P9" }, std::tuple{ 100, "001 P1", "100 P100" }, std::tuple{ 1000, "0001 P1", "1000 P1000" } })
     {
         BXVandoriumLibrary library;
         library.presets = EditorTestRig::presetsNamed ("P", count);
@@ -185,5 +186,5 @@ TEST (MainComponent, ListRowsAreNumberedToTheListsLength)
     PresetListBoxModel model (&counter, &library, 100);
     model.selectedRowsChanged (2);
     model.selectedRowsChanged (-1);
-    EXPECT_EQ (counter.rowsReported, std::vector<int> { 2 });
+    EXPECT_EQ (counter.rowsReported, std::vector<int>{ 2 });
 }

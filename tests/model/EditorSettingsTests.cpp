@@ -1,5 +1,5 @@
-#include "model/Base64.h"
 #include "model/BXVandoriumLibrary.h"
+#include "model/Base64.h"
 #include "model/EditorSettings.h"
 #include "support/TempFolder.h"
 
@@ -110,11 +110,12 @@ TEST_F (EditorSettingsTest, SavesSixLinesAndReadsThemBack)
 
     EXPECT_EQ (text,
                "<Settings>\r\n"
-               "\t<LibraryFilePath value=\"" + folderBase64 + "\" />\r\n"
-               "\t<ShowQuickStartGuide value=\"0\" />\r\n"
-               "\t<ShowTooltips value=\"1\" />\r\n"
-               "\t<CurrentLibraryName value=\"Drums &amp; &lt;Bass&gt;\" />\r\n"
-               "</Settings>\r\n");
+               "\t<LibraryFilePath value=\""
+                   + folderBase64 + "\" />\r\n"
+                                    "\t<ShowQuickStartGuide value=\"0\" />\r\n"
+                                    "\t<ShowTooltips value=\"1\" />\r\n"
+                                    "\t<CurrentLibraryName value=\"Drums &amp; &lt;Bass&gt;\" />\r\n"
+                                    "</Settings>\r\n");
 
     const auto reloaded = load();
     EXPECT_FALSE (reloaded->showQuickStartGuide);

@@ -1,5 +1,5 @@
-#include "model/Base64.h"
 #include "model/BXVandoriumLibrary.h"
+#include "model/Base64.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -107,15 +107,19 @@ TEST_F (LibraryFileTest, ReaderToleratesOddDocumentsAndSkipsBrokenPresets)
         { "not XML", "this is not a library", {}, 0 },
         { "declaration, comment, other element, single quotes",
           "<?xml version=\"1.0\"?><!-- hi --><Presets><Preset data='" + data + "' name='ONE'/><Other/>"
-              "<Preset name=\"TWO\" data=\"" + data + "\"/></Presets>",
-          { "ONE", "TWO" }, 1 },
+                                                                               "<Preset name=\"TWO\" data=\""
+              + data + "\"/></Presets>",
+          { "ONE", "TWO" },
+          1 },
         { "long name is cut", "<Presets><Preset name=\"ABCDEFGHIJKLMNOPQRST\" data=\"" + data + "\"/></Presets>", { "ABCDEFGHIJKLM" }, 0 },
         { "missing name", "<Presets><Preset data=\"" + data + "\"/></Presets>", { "" }, 0 },
         { "missing, invalid and short data next to a good one",
           "<Presets><Preset name=\"NODATA\"/><Preset name=\"BAD\" data=\"" + data.replaceSection (10, 1, "!") + "\"/>"
-              "<Preset name=\"SHORT\" data=\"AAAA\"/><Preset name=\"ODD\" data=\"AAA\"/>"
-              "<Preset name=\"GOOD\" data=\"" + data + "\"/></Presets>",
-          { "GOOD" }, 4 },
+                                                                                                                "<Preset name=\"SHORT\" data=\"AAAA\"/><Preset name=\"ODD\" data=\"AAA\"/>"
+                                                                                                                "<Preset name=\"GOOD\" data=\""
+              + data + "\"/></Presets>",
+          { "GOOD" },
+          4 },
     };
 
     for (const auto& c : cases)
@@ -283,8 +287,7 @@ TEST (Base64, EncodesAndDecodesStandardText)
     {
         const char* plain;
         const char* encoded;
-    } vectors[] = { { "", "" }, { "f", "Zg==" }, { "fo", "Zm8=" }, { "foo", "Zm9v" }, { "foob", "Zm9vYg==" },
-                    { "fooba", "Zm9vYmE=" }, { "foobar", "Zm9vYmFy" } };
+    } vectors[] = { { "", "" }, { "f", "Zg==" }, { "fo", "Zm8=" }, { "foo", "Zm9v" }, { "foob", "Zm9vYg==" }, { "fooba", "Zm9vYmE=" }, { "foobar", "Zm9vYmFy" } };
 
     for (const auto& v : vectors)
     {

@@ -78,7 +78,9 @@ struct DeviceTestRig
     {
         // Let an answer in flight finish before the ports close under it.
         instrument.setSilent (true);
-        pumpUntil ([this] { return instrument.isIdle(); }, 2000);
+        pumpUntil ([this]
+                   { return instrument.isIdle(); },
+                   2000);
         ports.closeDevicePorts();
     }
 
@@ -95,7 +97,9 @@ struct DeviceTestRig
     bool syncAndWait (int timeoutMs = 5000)
     {
         link.advanceSync();
-        return pumpUntil ([this] { return link.syncState.load() == DeviceLink::idle && instrument.isIdle(); }, timeoutMs);
+        return pumpUntil ([this]
+                          { return link.syncState.load() == DeviceLink::idle && instrument.isIdle(); },
+                          timeoutMs);
     }
 
     void tick (int times)
@@ -107,8 +111,8 @@ struct DeviceTestRig
     TempFolder temp;
     EditorSettings settings;
     VirtualMidiBackend backend;
-    SimulatedInstrument instrument { backend };
-    DevicePorts ports { backend };
+    SimulatedInstrument instrument{ backend };
+    DevicePorts ports{ backend };
     RecordingHost host;
-    DeviceLink link { ports, settings, host };
+    DeviceLink link{ ports, settings, host };
 };

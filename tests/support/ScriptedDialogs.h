@@ -35,8 +35,7 @@ public:
         return take (choices, 0);
     }
 
-    std::optional<juce::String> promptForText (const juce::String& title, const juce::String& message, const juce::String&,
-                                               const juce::String& initialText) override
+    std::optional<juce::String> promptForText (const juce::String& title, const juce::String& message, const juce::String&, const juce::String& initialText) override
     {
         boxes.push_back ({ "prompt", title, message, { "Cancel", "OK" }, initialText });
         return take (texts, std::optional<juce::String>());

@@ -1,5 +1,5 @@
-#include "model/BankDump.h"
 #include "model/BXVandoriumLibrary.h"
+#include "model/BankDump.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@ struct ToolResult
 
 ToolResult runTool (const juce::StringArray& arguments)
 {
-    juce::StringArray command { VANDORIUM_TOOL_PATH };
+    juce::StringArray command{ VANDORIUM_TOOL_PATH };
     command.addArray (arguments);
 
     juce::ChildProcess process;

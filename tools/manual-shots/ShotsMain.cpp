@@ -62,8 +62,7 @@ bool writeEps (const juce::Image& image, const juce::File& file)
 
 juce::Image shrunk (const juce::Image& image, float factor)
 {
-    return image.rescaled (juce::roundToInt ((float) image.getWidth() * factor), juce::roundToInt ((float) image.getHeight() * factor),
-                           juce::Graphics::highResamplingQuality);
+    return image.rescaled (juce::roundToInt ((float) image.getWidth() * factor), juce::roundToInt ((float) image.getHeight() * factor), juce::Graphics::highResamplingQuality);
 }
 } // namespace
 

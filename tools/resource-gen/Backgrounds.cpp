@@ -42,14 +42,12 @@ void drawEditorFrame (juce::Graphics& g)
 
         for (const auto& item : Main::children)
             if (std::string_view (item.name) == name)
-                Painter::caption (g, item.caption, { (float) button.getRight() + 8.0f, (float) button.getY(), 100.0f, (float) button.getHeight() },
-                                  13.0f, caption, juce::Justification::centredLeft);
+                Painter::caption (g, item.caption, { (float) button.getRight() + 8.0f, (float) button.getY(), 100.0f, (float) button.getHeight() }, 13.0f, caption, juce::Justification::centredLeft);
     }
 
     // Title strip above the header.
     Painter::caption (g, "VANDORIUM EDITOR", { 22.0f, 18.0f, 300.0f, 30.0f }, 15.0f, caption, juce::Justification::centredLeft);
-    Painter::caption (g, "SOUND EDITOR  /  PRESET LIBRARIAN", { 600.0f, 18.0f, 404.0f, 30.0f }, 10.0f,
-                      Painter::Palette::dimCaption, juce::Justification::centredRight);
+    Painter::caption (g, "SOUND EDITOR  /  PRESET LIBRARIAN", { 600.0f, 18.0f, 404.0f, 30.0f }, 10.0f, Painter::Palette::dimCaption, juce::Justification::centredRight);
     g.setColour (Painter::Palette::accent.withAlpha (0.5f));
     g.fillRect (22.0f, 50.0f, 980.0f, 1.0f);
 
@@ -57,8 +55,7 @@ void drawEditorFrame (juce::Graphics& g)
     Painter::groupPanel (g, { 10.0f, 148.0f, 413.0f, 610.0f });
 
     const auto name = boundsOf (Main::children, "Preset Name");
-    Painter::caption (g, "PRESET", { (float) name.getX(), (float) name.getY() - 22.0f, 120.0f, 14.0f }, 11.0f, caption,
-                      juce::Justification::centredLeft);
+    Painter::caption (g, "PRESET", { (float) name.getX(), (float) name.getY() - 22.0f, 120.0f, 14.0f }, 11.0f, caption, juce::Justification::centredLeft);
     Painter::lcdPanel (g, name, 6.0f);
 
     const auto volume = boundsOf (Main::children, "Preset Volume");
@@ -74,8 +71,7 @@ void drawEditorFrame (juce::Graphics& g)
     Painter::lcdPanel (g, library, 4.0f);
     Painter::lcdPanel (g, device, 4.0f);
 
-    Painter::caption (g, "DRAG A PRESET ONTO THE OTHER LIST TO SAVE OR STORE IT", { 22.0f, 732.0f, 390.0f, 14.0f }, 8.5f,
-                      Painter::Palette::dimCaption, juce::Justification::centred);
+    Painter::caption (g, "DRAG A PRESET ONTO THE OTHER LIST TO SAVE OR STORE IT", { 22.0f, 732.0f, 390.0f, 14.0f }, 8.5f, Painter::Palette::dimCaption, juce::Justification::centred);
 }
 
 template <size_t N>
@@ -108,7 +104,8 @@ void drawControls (juce::Graphics& g, const Items<N>& items)
 void drawKeyboard (juce::Graphics& g, juce::Rectangle<float> area)
 {
     constexpr int firstNote = 24, lastNote = 110;
-    const auto isBlack = [] (int note) { const auto n = note % 12; return n == 1 || n == 3 || n == 6 || n == 8 || n == 10; };
+    const auto isBlack = [] (int note)
+    { const auto n = note % 12; return n == 1 || n == 3 || n == 6 || n == 8 || n == 10; };
 
     int whiteKeys = 0;
 
@@ -131,14 +128,12 @@ void drawKeyboard (juce::Graphics& g, juce::Rectangle<float> area)
         }
 
         const juce::Rectangle<float> key (left + 0.5f, area.getY(), keyWidth - 1.0f, area.getHeight());
-        juce::ColourGradient ivory (Painter::Palette::lcd.brighter (0.1f), key.getX(), key.getY(), Painter::Palette::lcd.darker (0.15f),
-                                    key.getX(), key.getBottom(), false);
+        juce::ColourGradient ivory (Painter::Palette::lcd.brighter (0.1f), key.getX(), key.getY(), Painter::Palette::lcd.darker (0.15f), key.getX(), key.getBottom(), false);
         g.setGradientFill (ivory);
         g.fillRoundedRectangle (key, 2.0f);
 
         if (note % 12 == 0)
-            Painter::caption (g, "C" + juce::String (note / 12 - 1), key.withTrimmedTop (key.getHeight() - 16.0f), 7.0f,
-                              Painter::Palette::lcdText);
+            Painter::caption (g, "C" + juce::String (note / 12 - 1), key.withTrimmedTop (key.getHeight() - 16.0f), 7.0f, Painter::Palette::lcdText);
 
         left += keyWidth;
     }
@@ -169,10 +164,8 @@ void drawViewPanels (juce::Graphics& g, View view)
         case View::advanced:
             Painter::groupPanel (g, { x, 146.0f, w, 268.0f }, "VOLUME MODULATION");
             Painter::groupPanel (g, { x, 420.0f, w, 338.0f }, "PITCH MODULATION");
-            Painter::caption (g, "HOW HARD YOU PLAY MOVES...", { x + 14.0f, 190.0f, 200.0f, 14.0f }, 9.0f, Painter::Palette::dimCaption,
-                              juce::Justification::centredLeft);
-            Painter::caption (g, "WHICH NOTE YOU PLAY MOVES...", { x + 14.0f, 470.0f, 200.0f, 14.0f }, 9.0f, Painter::Palette::dimCaption,
-                              juce::Justification::centredLeft);
+            Painter::caption (g, "HOW HARD YOU PLAY MOVES...", { x + 14.0f, 190.0f, 200.0f, 14.0f }, 9.0f, Painter::Palette::dimCaption, juce::Justification::centredLeft);
+            Painter::caption (g, "WHICH NOTE YOU PLAY MOVES...", { x + 14.0f, 470.0f, 200.0f, 14.0f }, 9.0f, Painter::Palette::dimCaption, juce::Justification::centredLeft);
             drawControls (g, Advanced::children);
             break;
 
@@ -181,13 +174,10 @@ void drawViewPanels (juce::Graphics& g, View view)
             Painter::groupPanel (g, { x, 146.0f, w, 612.0f });
             Painter::caption (g, "INSTRUMENT SETTINGS", inMain ({ 30, 440, 531, 16 }).toFloat(), 11.0f, caption);
             drawControls (g, Global::children);
-            Painter::caption (g, "THE NOTE RANGE THE VANDORIUM PLAYS", inMain ({ 306, 150, 251, 14 }).toFloat(), 9.0f,
-                              Painter::Palette::dimCaption);
+            Painter::caption (g, "THE NOTE RANGE THE VANDORIUM PLAYS", inMain ({ 306, 150, 251, 14 }).toFloat(), 9.0f, Painter::Palette::dimCaption);
             drawKeyboard (g, inMain ({ 30, 300, 531, 110 }).toFloat());
-            Painter::caption (g, "MASTER VOLUME, LOW NOTE AND HIGH NOTE BELONG TO THE INSTRUMENT, NOT TO A PRESET:",
-                              inMain ({ 30, 470, 531, 14 }).toFloat(), 9.5f, Painter::Palette::dimCaption);
-            Painter::caption (g, "THEY ARE SENT WHEN YOU TURN THEM AND START AT THEIR DEFAULTS WITH EVERY SESSION.",
-                              inMain ({ 30, 488, 531, 14 }).toFloat(), 9.5f, Painter::Palette::dimCaption);
+            Painter::caption (g, "MASTER VOLUME, LOW NOTE AND HIGH NOTE BELONG TO THE INSTRUMENT, NOT TO A PRESET:", inMain ({ 30, 470, 531, 14 }).toFloat(), 9.5f, Painter::Palette::dimCaption);
+            Painter::caption (g, "THEY ARE SENT WHEN YOU TURN THEM AND START AT THEIR DEFAULTS WITH EVERY SESSION.", inMain ({ 30, 488, 531, 14 }).toFloat(), 9.5f, Painter::Palette::dimCaption);
             break;
         }
     }
@@ -215,14 +205,11 @@ void drawLibraryManager (juce::Graphics& g)
     for (auto* list : { "Libraries", "Presets" })
     {
         const auto bounds = boundsOf (LibraryManager::children, list);
-        Painter::caption (g, list == std::string_view ("Libraries") ? "LIBRARIES" : "PRESETS",
-                          { (float) bounds.getX(), 58.0f, (float) bounds.getWidth(), 16.0f }, 11.0f, caption,
-                          juce::Justification::centredLeft);
+        Painter::caption (g, list == std::string_view ("Libraries") ? "LIBRARIES" : "PRESETS", { (float) bounds.getX(), 58.0f, (float) bounds.getWidth(), 16.0f }, 11.0f, caption, juce::Justification::centredLeft);
         Painter::lcdPanel (g, bounds, 4.0f);
     }
 
-    Painter::caption (g, "DRAG PRESETS OR WHOLE LIBRARIES ONTO A LIBRARY TO MERGE THEM", { 170.0f, 442.0f, 406.0f, 14.0f }, 8.5f,
-                      Painter::Palette::dimCaption);
+    Painter::caption (g, "DRAG PRESETS OR WHOLE LIBRARIES ONTO A LIBRARY TO MERGE THEM", { 170.0f, 442.0f, 406.0f, 14.0f }, 8.5f, Painter::Palette::dimCaption);
 }
 
 void drawSettings (juce::Graphics& g)
@@ -242,12 +229,10 @@ void drawSettings (juce::Graphics& g)
 
         const auto r = item.bounds.toFloat();
         Painter::controlWell (g, item.bounds);
-        Painter::caption (g, item.caption, { r.getRight() + 14.0f, r.getY(), 300.0f, r.getHeight() }, 12.0f, caption,
-                          juce::Justification::centredLeft);
+        Painter::caption (g, item.caption, { r.getRight() + 14.0f, r.getY(), 300.0f, r.getHeight() }, 12.0f, caption, juce::Justification::centredLeft);
     }
 
-    Painter::caption (g, "Changes are saved at once.", { 40.0f, 350.0f, 650.0f, 20.0f }, 10.0f, Painter::Palette::dimCaption,
-                      juce::Justification::centredLeft);
+    Painter::caption (g, "Changes are saved at once.", { 40.0f, 350.0f, 650.0f, 20.0f }, 10.0f, Painter::Palette::dimCaption, juce::Justification::centredLeft);
 }
 
 void drawQuickStartStep (juce::Graphics& g, int number, const juce::String& title, const juce::String& text, float y)
@@ -272,23 +257,16 @@ void drawQuickStart (juce::Graphics& g)
     g.setColour (Painter::Palette::accent.withAlpha (0.5f));
     g.fillRect (24.0f, 78.0f, 672.0f, 1.0f);
 
-    drawQuickStartStep (g, 1, "CONNECT THE VANDORIUM",
-                        "Plug the instrument into this computer with its USB cable and switch it on. The editor finds it by itself.", 100.0f);
-    drawQuickStartStep (g, 2, "PRESS SYNC",
-                        "The Sync button above the Vandorium list copies the instrument's 32 presets into the editor.", 176.0f);
-    drawQuickStartStep (g, 3, "PICK A PRESET",
-                        "Click a preset in the Vandorium list to select it on the instrument, or in the Library list to play it there.", 252.0f);
-    drawQuickStartStep (g, 4, "TURN A KNOB",
-                        "Every knob and list changes the sound at once. Switch between BASIC, ADVANCED and GLOBAL at the top.", 328.0f);
-    drawQuickStartStep (g, 5, "SAVE",
-                        "SAVE keeps the sound in your library; QUICK SAVE stores it into the selected preset of the Vandorium.", 404.0f);
+    drawQuickStartStep (g, 1, "CONNECT THE VANDORIUM", "Plug the instrument into this computer with its USB cable and switch it on. The editor finds it by itself.", 100.0f);
+    drawQuickStartStep (g, 2, "PRESS SYNC", "The Sync button above the Vandorium list copies the instrument's 32 presets into the editor.", 176.0f);
+    drawQuickStartStep (g, 3, "PICK A PRESET", "Click a preset in the Vandorium list to select it on the instrument, or in the Library list to play it there.", 252.0f);
+    drawQuickStartStep (g, 4, "TURN A KNOB", "Every knob and list changes the sound at once. Switch between BASIC, ADVANCED and GLOBAL at the top.", 328.0f);
+    drawQuickStartStep (g, 5, "SAVE", "SAVE keeps the sound in your library; QUICK SAVE stores it into the selected preset of the Vandorium.", 404.0f);
 
     const auto toggle = QuickStart::children[0];
     Painter::controlWell (g, toggle.bounds);
-    Painter::caption (g, toggle.caption, { (float) toggle.bounds.getRight() + 12.0f, (float) toggle.bounds.getY(), 400.0f, 26.0f },
-                      11.0f, caption, juce::Justification::centredLeft);
-    Painter::caption (g, "CLOSE THIS WINDOW TO START", { 400.0f, 514.0f, 296.0f, 26.0f }, 10.0f, Painter::Palette::dimCaption,
-                      juce::Justification::centredRight);
+    Painter::caption (g, toggle.caption, { (float) toggle.bounds.getRight() + 12.0f, (float) toggle.bounds.getY(), 400.0f, 26.0f }, 11.0f, caption, juce::Justification::centredLeft);
+    Painter::caption (g, "CLOSE THIS WINDOW TO START", { 400.0f, 514.0f, 296.0f, 26.0f }, 10.0f, Painter::Palette::dimCaption, juce::Justification::centredRight);
 }
 } // namespace
 

@@ -30,8 +30,7 @@ juce::Font captionFont (float height, bool bold)
     return font;
 }
 
-void caption (juce::Graphics& g, const juce::String& text, juce::Rectangle<float> area, float height, juce::Colour colour,
-              juce::Justification justification)
+void caption (juce::Graphics& g, const juce::String& text, juce::Rectangle<float> area, float height, juce::Colour colour, juce::Justification justification)
 {
     auto font = captionFont (height);
     font.setExtraKerningFactor (0.08f);
@@ -74,8 +73,7 @@ void lcdPanel (juce::Graphics& g, juce::Rectangle<int> area, float corner)
 
 void groupPanel (juce::Graphics& g, juce::Rectangle<float> area, const juce::String& title)
 {
-    juce::ColourGradient fill (Palette::panel.brighter (0.06f), area.getX(), area.getY(), Palette::panel.darker (0.3f),
-                               area.getX(), area.getBottom(), false);
+    juce::ColourGradient fill (Palette::panel.brighter (0.06f), area.getX(), area.getY(), Palette::panel.darker (0.3f), area.getX(), area.getBottom(), false);
     g.setGradientFill (fill);
     g.fillRoundedRectangle (area, 10.0f);
     g.setColour (Palette::panelEdge);
@@ -181,8 +179,7 @@ void knob (juce::Graphics& g, juce::Rectangle<float> area, float proportion, boo
 void controlWell (juce::Graphics& g, juce::Rectangle<int> area)
 {
     const auto r = area.toFloat();
-    juce::ColourGradient well (juce::Colour (0x50000000), r.getCentreX(), r.getCentreY(), juce::Colour (0x00000000),
-                               r.getCentreX(), r.getY() - 4.0f, true);
+    juce::ColourGradient well (juce::Colour (0x50000000), r.getCentreX(), r.getCentreY(), juce::Colour (0x00000000), r.getCentreX(), r.getY() - 4.0f, true);
     g.setGradientFill (well);
     g.fillEllipse (r.expanded (4.0f));
 }

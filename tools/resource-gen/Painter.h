@@ -11,23 +11,22 @@ namespace Painter
 {
 namespace Palette
 {
-const juce::Colour backgroundTop { 0xff1b1530 };
-const juce::Colour backgroundBottom { 0xff0c0a14 };
-const juce::Colour panel { 0xff171227 };
-const juce::Colour panelEdge { 0xff3b3060 };
-const juce::Colour caption { 0xffcde8e3 };
-const juce::Colour dimCaption { 0xff8f86b3 };
-const juce::Colour accent { 0xff7d63e0 };
-const juce::Colour lcd { DesignLayout::Colours::light };
-const juce::Colour lcdText { DesignLayout::Colours::dark };
+const juce::Colour backgroundTop{ 0xff1b1530 };
+const juce::Colour backgroundBottom{ 0xff0c0a14 };
+const juce::Colour panel{ 0xff171227 };
+const juce::Colour panelEdge{ 0xff3b3060 };
+const juce::Colour caption{ 0xffcde8e3 };
+const juce::Colour dimCaption{ 0xff8f86b3 };
+const juce::Colour accent{ 0xff7d63e0 };
+const juce::Colour lcd{ DesignLayout::Colours::light };
+const juce::Colour lcdText{ DesignLayout::Colours::dark };
 } // namespace Palette
 
 /** The captions' typeface: a bold sans from the system, loaded once. */
 juce::Font captionFont (float height, bool bold = true);
 
 /** A caption centred in an area, spaced out a little. */
-void caption (juce::Graphics&, const juce::String& text, juce::Rectangle<float> area, float height = 11.0f,
-              juce::Colour colour = Palette::caption, juce::Justification justification = juce::Justification::centred);
+void caption (juce::Graphics&, const juce::String& text, juce::Rectangle<float> area, float height = 11.0f, juce::Colour colour = Palette::caption, juce::Justification justification = juce::Justification::centred);
 
 /** The caption line under a control's rectangle. */
 void captionBelow (juce::Graphics&, const juce::String& text, juce::Rectangle<int> control, float gap = 2.0f);

@@ -20,8 +20,7 @@ Picture knobStrip (const juce::String& name, juce::Point<int> frame, bool big)
 /** Two states one above the other: drawState (g, area, lit) for the upper
     state (lit false) and the lower state (lit true).
 */
-Picture twoStates (const juce::String& name, juce::Point<int> frame,
-                   std::function<void (juce::Graphics&, juce::Rectangle<float>, bool)> drawState)
+Picture twoStates (const juce::String& name, juce::Point<int> frame, std::function<void (juce::Graphics&, juce::Rectangle<float>, bool)> drawState)
 {
     return { name, frame.x, frame.y * 2, [frame, drawState] (juce::Graphics& g)
              {
@@ -38,8 +37,7 @@ void drawRoundButton (juce::Graphics& g, juce::Rectangle<float> area, bool on)
     g.setColour (juce::Colour (0x90000000));
     g.fillEllipse (body.translated (0.0f, 1.5f));
 
-    juce::ColourGradient cap (juce::Colour (0xff4a4066), body.getCentreX(), body.getY(), juce::Colour (0xff15111f), body.getCentreX(),
-                              body.getBottom(), false);
+    juce::ColourGradient cap (juce::Colour (0xff4a4066), body.getCentreX(), body.getY(), juce::Colour (0xff15111f), body.getCentreX(), body.getBottom(), false);
     g.setGradientFill (cap);
     g.fillEllipse (body);
     g.setColour (juce::Colour (0xff5c5280));
@@ -89,8 +87,7 @@ void slab (juce::Graphics& g, juce::Rectangle<float> area, bool pressed)
     g.setColour (juce::Colour (0xa0000000));
     g.fillRoundedRectangle (body.translated (0.0f, pressed ? 0.5f : 2.0f), 6.0f);
 
-    juce::ColourGradient fill (pressed ? juce::Colour (0xff2a2340) : juce::Colour (0xff40375d), body.getX(), body.getY(),
-                               pressed ? juce::Colour (0xff1a1528) : juce::Colour (0xff211b33), body.getX(), body.getBottom(), false);
+    juce::ColourGradient fill (pressed ? juce::Colour (0xff2a2340) : juce::Colour (0xff40375d), body.getX(), body.getY(), pressed ? juce::Colour (0xff1a1528) : juce::Colour (0xff211b33), body.getX(), body.getBottom(), false);
     g.setGradientFill (fill);
     g.fillRoundedRectangle (body, 6.0f);
     g.setColour (pressed ? Painter::Palette::lcd.withAlpha (0.8f) : juce::Colour (0xff62578a));
@@ -106,8 +103,7 @@ Picture wordButton (const juce::String& name, const juce::String& word)
                       {
                           slab (g, area, ! resting);
                           Painter::caption (g, word, area.reduced (4.0f).translated (0.0f, resting ? 0.0f : 1.0f), 12.0f,
-                                            resting ? Painter::Palette::caption : Painter::Palette::lcd);
-                      });
+                                            resting ? Painter::Palette::caption : Painter::Palette::lcd); });
 }
 
 void folderIcon (juce::Graphics& g, juce::Rectangle<float> r, juce::Colour colour)
@@ -146,8 +142,7 @@ Picture iconButton (const juce::String& name, std::function<void (juce::Graphics
                       {
                           slab (g, area, ! resting);
                           const auto iconArea = juce::Rectangle<float> (18.0f, 13.0f).withCentre (area.getCentre()).translated (0.0f, resting ? 0.0f : 1.0f);
-                          icon (g, iconArea, resting ? Painter::Palette::caption : Painter::Palette::lcd);
-                      });
+                          icon (g, iconArea, resting ? Painter::Palette::caption : Painter::Palette::lcd); });
 }
 
 void drawScrollbarThumb (juce::Graphics& g)
@@ -176,7 +171,8 @@ std::vector<Picture> stripPictures()
         knobStrip ("Knob Big", S::knobBig, true),
         twoStates ("Round Button HD", S::roundButton, drawRoundButton),
         twoStates ("Checkbox", S::checkbox, drawCheckbox),
-        twoStates ("Generic Button HD", S::genericButton, [] (juce::Graphics& g, juce::Rectangle<float> area, bool pressed) { slab (g, area, pressed); }),
+        twoStates ("Generic Button HD", S::genericButton, [] (juce::Graphics& g, juce::Rectangle<float> area, bool pressed)
+                   { slab (g, area, pressed); }),
         { "Scrollbar Knob HD", S::scrollbarThumb.x, S::scrollbarThumb.y, drawScrollbarThumb },
         wordButton ("SAVE Button HD", "SAVE"),
         wordButton ("DELETE Button HD", "DELETE"),
