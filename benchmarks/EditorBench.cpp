@@ -4,22 +4,11 @@
 
 #include "device/SimulatedInstrument.h"
 #include "device/VirtualMidiBackend.h"
+#include "dialogs/SilentUserDialogs.h"
 #include "editor/MainComponent.h"
 
 namespace
 {
-/** Dialogs that never open: the benchmark asks nothing. */
-struct SilentDialogs final : public UserDialogs
-{
-    void showNotice (const juce::String&, const juce::String&) override {}
-    bool confirm (const juce::String&, juce::Component*) override { return false; }
-    int choose (const juce::String&, const juce::String&, const juce::StringArray&) override { return 0; }
-    std::optional<juce::String> promptForText (const juce::String&, const juce::String&, const juce::String&, const juce::String&) override { return {}; }
-    std::optional<juce::File> chooseFileToOpen (const juce::String&, const juce::File&, const juce::String&) override { return {}; }
-    std::optional<juce::File> chooseFileToSave (const juce::String&, const juce::File&, const juce::String&) override { return {}; }
-    void wait (int) override {}
-};
-
 /** Two presets that differ in every control the views show. */
 std::pair<BXVandoriumPreset, BXVandoriumPreset> contrastingPresets()
 {
@@ -68,7 +57,7 @@ void runEditorBenchmarks()
     backend.addOutputPort ("Brax Vandorium", [&] (const juce::MidiMessage&)
                            { ++messages; });
     DevicePorts ports (backend);
-    SilentDialogs dialogs;
+    SilentUserDialogs dialogs;
 
     {
         MainComponent main ({ ports, settings, dialogs });

@@ -2,6 +2,7 @@
 
 #include "GlobalViewComponent.h"
 #include "ParameterControls.h"
+#include "WaveformRules.h"
 #include "app/UiScale.h"
 #include "appearance/DesignLayout.h"
 #include "appearance/ResourceLoader.h"
@@ -10,21 +11,6 @@
 
 namespace
 {
-bool usesScanning (int waveform) noexcept
-{
-    return waveform == 3 || waveform >= 6;
-}
-
-juce::String unusedBy (const juce::String& knob, int waveform)
-{
-    if (waveform == 4)
-        return knob + " is not used by BRIGHT waveform";
-
-    if (waveform == 5)
-        return knob + " is not used by HOLLOW waveform";
-
-    return knob + " is not used by SINE, TRIANGLE and SUPER SAW waveforms";
-}
 
 int roundAway (float x) noexcept
 {
@@ -189,7 +175,7 @@ void AdvancedViewComponent::applyWaveformRules (const BXVandoriumPreset& p, juce
     {
         const auto isAmount = knob == &volumeWaveformScanAmountKnob || knob == &pitchWaveformScanAmountKnob;
 
-        if (usesScanning (p.waveform))
+        if (WaveformRules::usesScanning (p.waveform))
         {
             knob->setAlpha (1.0f);
             knob->setEnabled (true);
@@ -200,7 +186,7 @@ void AdvancedViewComponent::applyWaveformRules (const BXVandoriumPreset& p, juce
             knob->setValue (8192, notification);
             knob->setAlpha (0.5f);
             knob->setEnabled (false);
-            knob->setTooltip (unusedBy (isAmount ? "SCAN AMOUNT" : "SCAN RATE", p.waveform));
+            knob->setTooltip (WaveformRules::unusedBy (isAmount ? "SCAN AMOUNT" : "SCAN RATE", p.waveform));
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include "AdvancedViewComponent.h"
 #include "ParameterControls.h"
+#include "WaveformRules.h"
 #include "app/UiScale.h"
 #include "appearance/DesignLayout.h"
 #include "device/ControllerMap.h"
@@ -17,22 +18,6 @@ const juce::StringArray waveformItems{ "SINE", "TRIANGLE", "SUPER SAW", "AURORA 
 const juce::StringArray filterTypeItems{ "OFF", "LOWPASS", "BANDPASS", "HIGHPASS", "NOTCH" };
 const juce::StringArray effectItems{ "OFF", "SHORT DELAY", "MED DELAY", "LONG DELAY" };
 
-/** Waveforms whose wavetable is scanned: "AURORA 1", "OPALINE" (and beyond). */
-bool usesScanning (int waveform) noexcept
-{
-    return waveform == 3 || waveform >= 6;
-}
-
-juce::String unusedBy (const juce::String& knob, int waveform)
-{
-    if (waveform == 4)
-        return knob + " is not used by BRIGHT waveform";
-
-    if (waveform == 5)
-        return knob + " is not used by HOLLOW waveform";
-
-    return knob + " is not used by SINE, TRIANGLE and SUPER SAW waveforms";
-}
 } // namespace
 
 //==============================================================================
@@ -270,7 +255,7 @@ void BasicViewComponent::applyWaveformRules (const BXVandoriumPreset& p, juce::N
 
     for (const auto& [knob, label] : scanKnobs)
     {
-        if (usesScanning (p.waveform))
+        if (WaveformRules::usesScanning (p.waveform))
         {
             knob->setAlpha (1.0f);
             knob->setEnabled (true);
@@ -281,7 +266,7 @@ void BasicViewComponent::applyWaveformRules (const BXVandoriumPreset& p, juce::N
             knob->setValue (0, notification);
             knob->setAlpha (0.5f);
             knob->setEnabled (false);
-            knob->setTooltip (unusedBy (label, p.waveform));
+            knob->setTooltip (WaveformRules::unusedBy (label, p.waveform));
         }
     }
 }

@@ -4,6 +4,7 @@
 
 #include "device/SimulatedInstrument.h"
 #include "device/VirtualMidiBackend.h"
+#include "dialogs/SilentUserDialogs.h"
 #include "editor/MainComponent.h"
 #include "model/AppFolders.h"
 
@@ -13,18 +14,6 @@
 
 namespace
 {
-/** Nothing is asked while the pictures are drawn. */
-struct NoDialogs final : public UserDialogs
-{
-    void showNotice (const juce::String&, const juce::String&) override {}
-    bool confirm (const juce::String&, juce::Component*) override { return false; }
-    int choose (const juce::String&, const juce::String&, const juce::StringArray&) override { return 0; }
-    std::optional<juce::String> promptForText (const juce::String&, const juce::String&, const juce::String&, const juce::String&) override { return {}; }
-    std::optional<juce::File> chooseFileToOpen (const juce::String&, const juce::File&, const juce::String&) override { return {}; }
-    std::optional<juce::File> chooseFileToSave (const juce::String&, const juce::File&, const juce::String&) override { return {}; }
-    void wait (int) override {}
-};
-
 /** A level-2 EPS holding the picture as RGB samples. */
 bool writeEps (const juce::Image& image, const juce::File& file)
 {
@@ -93,7 +82,7 @@ int main (int argc, char* argv[])
     const BXVandoriumLibrary factoryBank (folders.resources.getChildFile ("VANDORIUM FACTORY.vandorium").getFullPathName(), true);
     instrument.setBank (factoryBank.presets);
     DevicePorts ports (backend);
-    NoDialogs dialogs;
+    SilentUserDialogs dialogs;
     int failures = 0;
 
     {
