@@ -18,8 +18,12 @@ DeviceLink::DeviceLink (DevicePorts& p, EditorSettings& s, DeviceLinkHost& h)
 
 DeviceLink::~DeviceLink()
 {
-    alive.reset();
+    // Release a reply that waits for the message thread, close the ports
+    // (which waits for that reply to return), and only then let calls still
+    // queued for the message thread know that the link is gone.
+    shuttingDown = true;
     closeDevicePorts();
+    alive.reset();
 }
 
 void DeviceLink::closeDevicePorts()
@@ -64,7 +68,7 @@ void DeviceLink::runOnMessageThread (std::function<void()> function)
                                          call->done.signal(); });
 
     while (! call->done.wait (5))
-        if (portsChanging || alive == nullptr)
+        if (portsChanging || shuttingDown)
             return;
 }
 
