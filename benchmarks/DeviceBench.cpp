@@ -41,7 +41,7 @@ struct TimedCallback final : public juce::MidiInputCallback
     }
 
     DeviceLink& link;
-    std::atomic<juce::int64> ticks{ 0 };
+    std::atomic<juce::int64> ticks { 0 };
 };
 } // namespace
 

@@ -52,7 +52,7 @@ void runEditorBenchmarks()
     settings.load ({ folder.getChildFile ("appdata"), folder.getChildFile ("documents"), folder.getChildFile ("Resources") });
 
     VirtualMidiBackend backend;
-    std::atomic<int> messages{ 0 };
+    std::atomic<int> messages { 0 };
     backend.addInputPort ("Brax Vandorium");
     backend.addOutputPort ("Brax Vandorium", [&] (const juce::MidiMessage&)
                            { ++messages; });

@@ -51,7 +51,7 @@ void VandoriumEditorApplication::initialise (const juce::String& commandLine)
     auto& settings = EditorSettings::getInstance();
     devices = std::make_unique<DeviceEnvironment> (demo);
     dialogs = std::make_unique<JuceUserDialogs>();
-    mainWindow = std::make_unique<MainWindow> (MainComponent::Services{ devices->getPorts(), settings, *dialogs });
+    mainWindow = std::make_unique<MainWindow> (MainComponent::Services { devices->getPorts(), settings, *dialogs });
 }
 
 void VandoriumEditorApplication::shutdown()

@@ -45,9 +45,9 @@ namespace Main
 {
 constexpr int width = 1024;
 constexpr int height = 768;
-constexpr juce::Point<int> viewOrigin{ 433, 143 };
+constexpr juce::Point<int> viewOrigin { 433, 143 };
 
-inline const Items<18> children{ {
+inline const Items<18> children { {
     { "Basic View Panel", { 433, 143, 591, 625 }, nullptr },
     { "Preset Volume", { 300, 150, 100, 100 }, "VOLUME" },
     { "Save Preset", { 22, 287, 92, 46 }, nullptr },
@@ -77,7 +77,7 @@ constexpr int height = 625;
 
 namespace Basic
 {
-inline const Items<15> children{ {
+inline const Items<15> children { {
     { "Scale", { 31, 38, 112, 38 }, "SCALE" },
     { "Root Note", { 236, 38, 112, 38 }, "ROOT NOTE" },
     { "Pitch Correction", { 442, 5, 100, 100 }, "PITCH CORRECT" },
@@ -98,7 +98,7 @@ inline const Items<15> children{ {
 
 namespace Advanced
 {
-inline const Items<10> children{ {
+inline const Items<10> children { {
     { "Volume Waveform Scan Amount", { 243, 1, 100, 100 }, "SCAN AMOUNT" },
     { "Volume Waveform Scan Rate", { 423, 1, 100, 100 }, "SCAN RATE" },
     { "Volume Filter Resonance", { 423, 153, 100, 100 }, "RESONANCE" },
@@ -114,7 +114,7 @@ inline const Items<10> children{ {
 
 namespace Global
 {
-inline const Items<5> children{ {
+inline const Items<5> children { {
     { "Master Volume", { 38, 5, 100, 100 }, "MASTER VOLUME" },
     { "Low Note", { 329, 58, 70, 70 }, "LOW NOTE" },
     { "High Note", { 466, 58, 70, 70 }, "HIGH NOTE" },
@@ -129,7 +129,7 @@ namespace LibraryManager
 constexpr int width = 628;
 constexpr int height = 471;
 
-inline const Items<16> children{ {
+inline const Items<16> children { {
     { "New", { 44, 82, 93, 46 }, nullptr },
     { "New label", { 68, 94, 44, 21 }, "NEW" },
     { "Rename", { 44, 135, 93, 46 }, nullptr },
@@ -154,7 +154,7 @@ namespace Settings
 constexpr int width = 730;
 constexpr int height = 400;
 
-inline const Items<6> children{ {
+inline const Items<6> children { {
     { "Vandorium User Manual", { 61, 76, 58, 59 }, "VANDORIUM USER MANUAL" },
     { "Quick Start Guide", { 61, 140, 58, 59 }, "QUICK START GUIDE" },
     { "Editor User Manual", { 416, 76, 58, 59 }, "EDITOR USER MANUAL" },
@@ -169,7 +169,7 @@ namespace QuickStart
 constexpr int width = 720;
 constexpr int height = 570;
 
-inline const Items<1> children{ {
+inline const Items<1> children { {
     { "Show Quick Start guide", { 26, 514, 24, 26 }, "SHOW THIS GUIDE AT START-UP" },
 } };
 } // namespace QuickStart
@@ -178,15 +178,15 @@ inline const Items<1> children{ {
 /** Filmstrip frame sizes at the design size. */
 namespace Strips
 {
-constexpr juce::Point<int> knob{ 80, 80 };
-constexpr juce::Point<int> knobBig{ 100, 100 };
+constexpr juce::Point<int> knob { 80, 80 };
+constexpr juce::Point<int> knobBig { 100, 100 };
 constexpr int knobFrames = 128;
-constexpr juce::Point<int> roundButton{ 58, 59 };
-constexpr juce::Point<int> checkbox{ 24, 26 };
-constexpr juce::Point<int> genericButton{ 93, 46 };
-constexpr juce::Point<int> commandButton{ 92, 46 };
-constexpr juce::Point<int> smallButton{ 45, 26 };
-constexpr juce::Point<int> scrollbarThumb{ 12, 72 };
+constexpr juce::Point<int> roundButton { 58, 59 };
+constexpr juce::Point<int> checkbox { 24, 26 };
+constexpr juce::Point<int> genericButton { 93, 46 };
+constexpr juce::Point<int> commandButton { 92, 46 };
+constexpr juce::Point<int> smallButton { 45, 26 };
+constexpr juce::Point<int> scrollbarThumb { 12, 72 };
 } // namespace Strips
 
 /** The program's two colours. */

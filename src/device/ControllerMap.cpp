@@ -4,7 +4,7 @@ namespace ControllerMap
 {
 const std::vector<Assignment>& assignments()
 {
-    static const std::vector<Assignment> map{
+    static const std::vector<Assignment> map {
         { "Preset Volume", 0x67b0, "volume" },
         { "Scale", 0x55b0, "scale" },
         { "Root Note", 0x56b0, "rootNote" },

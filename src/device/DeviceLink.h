@@ -79,8 +79,8 @@ public:
     /** The editor's copy of the instrument's bank; replaced on the message thread only. */
     BXVandoriumLibrary deviceLibrary;
 
-    std::atomic<int> syncState{ startingUp };
-    std::atomic<int> syncElapsedMs{ 0 };
+    std::atomic<int> syncState { startingUp };
+    std::atomic<int> syncElapsedMs { 0 };
     double syncProgress = 0.0;
 
     static constexpr const char* connectionLostText =
@@ -108,7 +108,7 @@ private:
     DeviceLinkHost& host;
     DeviceSender sender;
     std::shared_ptr<bool> alive = std::make_shared<bool> (true);
-    std::atomic<bool> portsChanging{ false };
+    std::atomic<bool> portsChanging { false }, shuttingDown { false };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (DeviceLink)
 };

@@ -49,7 +49,7 @@ public:
     /** True exactly when the last openDevicePorts left an input and an
         output open, until the connection monitor notices a loss.
     */
-    std::atomic<bool> deviceConnected{ false };
+    std::atomic<bool> deviceConnected { false };
 
 private:
     MidiPortBackend& backend;

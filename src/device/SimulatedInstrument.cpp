@@ -18,7 +18,7 @@ const std::array<ControllerTarget, 128>& controllerTargets()
 {
     static const auto targets = []
     {
-        std::array<ControllerTarget, 128> t{};
+        std::array<ControllerTarget, 128> t {};
 
         for (const auto& a : ControllerMap::assignments())
         {

@@ -39,12 +39,12 @@ public:
     static juce::String semitonesText (int offset);
 
     //==============================================================================
-    juce::Slider volumeWaveformScanAmountKnob{ "Volume Waveform Scan Amount" }, volumeWaveformScanRateKnob{ "Volume Waveform Scan Rate" },
-        volumeFilterResonanceKnob{ "Volume Filter Resonance" }, volumeFilterCutoffKnob{ "Volume Filter Cutoff" },
-        volumeVolumeKnob{ "Volume Volume" }, pitchFilterResonanceKnob{ "Pitch Filter Resonance" },
-        pitchWaveformScanAmountKnob{ "Pitch Waveform Scan Amount" }, pitchWaveformScanRateKnob{ "Pitch Waveform Scan Rate" },
-        transposeKnob{ "Transpose" };
-    juce::Label transposeLabel{ "Transpose Label", "label text" };
+    juce::Slider volumeWaveformScanAmountKnob { "Volume Waveform Scan Amount" }, volumeWaveformScanRateKnob { "Volume Waveform Scan Rate" },
+        volumeFilterResonanceKnob { "Volume Filter Resonance" }, volumeFilterCutoffKnob { "Volume Filter Cutoff" },
+        volumeVolumeKnob { "Volume Volume" }, pitchFilterResonanceKnob { "Pitch Filter Resonance" },
+        pitchWaveformScanAmountKnob { "Pitch Waveform Scan Amount" }, pitchWaveformScanRateKnob { "Pitch Waveform Scan Rate" },
+        transposeKnob { "Transpose" };
+    juce::Label transposeLabel { "Transpose Label", "label text" };
 
 private:
     void sliderValueChanged (juce::Slider*) override;

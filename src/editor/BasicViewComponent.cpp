@@ -12,11 +12,11 @@ namespace
 {
 using ParameterControls::Tooltip;
 
-const juce::StringArray scaleItems{ "CHROMATIC", "IONIAN", "DORIAN", "PHRYGIAN", "LYDIAN", "MIXOLYDIAN", "AEOLIAN", "LOCRIAN", "MAJ BLUES", "MIN BLUES", "DIMINISHED", "MAJ PENTA", "MIN PENTA", "SPANISH", "GYPSY", "ARABIAN", "EGYPTIAN", "RYUKYU", "WHOLETONE", "MAJOR 3RD", "MINOR 3RD", "5TH" };
-const juce::StringArray rootNoteItems{ "C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B" };
-const juce::StringArray waveformItems{ "SINE", "TRIANGLE", "SUPER SAW", "AURORA 1", "BRIGHT", "HOLLOW", "OPALINE" };
-const juce::StringArray filterTypeItems{ "OFF", "LOWPASS", "BANDPASS", "HIGHPASS", "NOTCH" };
-const juce::StringArray effectItems{ "OFF", "SHORT DELAY", "MED DELAY", "LONG DELAY" };
+const juce::StringArray scaleItems { "CHROMATIC", "IONIAN", "DORIAN", "PHRYGIAN", "LYDIAN", "MIXOLYDIAN", "AEOLIAN", "LOCRIAN", "MAJ BLUES", "MIN BLUES", "DIMINISHED", "MAJ PENTA", "MIN PENTA", "SPANISH", "GYPSY", "ARABIAN", "EGYPTIAN", "RYUKYU", "WHOLETONE", "MAJOR 3RD", "MINOR 3RD", "5TH" };
+const juce::StringArray rootNoteItems { "C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B" };
+const juce::StringArray waveformItems { "SINE", "TRIANGLE", "SUPER SAW", "AURORA 1", "BRIGHT", "HOLLOW", "OPALINE" };
+const juce::StringArray filterTypeItems { "OFF", "LOWPASS", "BANDPASS", "HIGHPASS", "NOTCH" };
+const juce::StringArray effectItems { "OFF", "SHORT DELAY", "MED DELAY", "LONG DELAY" };
 
 } // namespace
 
@@ -60,19 +60,19 @@ BasicViewComponent::BasicViewComponent (ViewContext c)
     } settings[] = {
         { &scaleList, "scale", {} },
         { &rootNoteList, "rootNote", {} },
-        { &pitchCorrectionKnob, "pitchCorrection", Tooltip{ 2, 0, 100, 0 } },
+        { &pitchCorrectionKnob, "pitchCorrection", Tooltip { 2, 0, 100, 0 } },
         { &waveformList, "waveform", {} },
-        { &scanRateKnob, "scanRate", Tooltip{ 4, 0, 32, 1 } },
-        { &scanAmountKnob, "scanAmount", Tooltip{ 1, 0, 2, 2 } },
-        { &scanPositionKnob, "scanPosition", Tooltip{ 1, 0, 2, 2 } },
+        { &scanRateKnob, "scanRate", Tooltip { 4, 0, 32, 1 } },
+        { &scanAmountKnob, "scanAmount", Tooltip { 1, 0, 2, 2 } },
+        { &scanPositionKnob, "scanPosition", Tooltip { 1, 0, 2, 2 } },
         { &filterTypeList, "filterType", {} },
-        { &filterCutoffKnob, "filterCutoff", Tooltip{ 2, 0, 100, 2 } },
-        { &filterResonanceKnob, "filterResonance", Tooltip{ 2, 0, 100, 0 } },
-        { &filterPitchTrackKnob, "filterPitchTrack", Tooltip{ 2, -800, 800, 0 } },
+        { &filterCutoffKnob, "filterCutoff", Tooltip { 2, 0, 100, 2 } },
+        { &filterResonanceKnob, "filterResonance", Tooltip { 2, 0, 100, 0 } },
+        { &filterPitchTrackKnob, "filterPitchTrack", Tooltip { 2, -800, 800, 0 } },
         { &effectList, "effect", {} },
-        { &delayTimeKnob, "delayTime", Tooltip{ 5, 0, 16384, 0 } },
-        { &delayFeedbackKnob, "delayFeedback", Tooltip{ 2, 0, 100, 0 } },
-        { &effectMixKnob, "effectMix", Tooltip{ 2, 0, 100, 0 } },
+        { &delayTimeKnob, "delayTime", Tooltip { 5, 0, 16384, 0 } },
+        { &delayFeedbackKnob, "delayFeedback", Tooltip { 2, 0, 100, 0 } },
+        { &effectMixKnob, "effectMix", Tooltip { 2, 0, 100, 0 } },
     };
 
     for (const auto& s : settings)

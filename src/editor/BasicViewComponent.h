@@ -49,14 +49,14 @@ public:
     bool delayValuesFromEffect = false;
 
     //==============================================================================
-    juce::ComboBox scaleList{ "Scale" }, rootNoteList{ "Root Note" };
-    juce::Slider pitchCorrectionKnob{ "Pitch Correction" };
-    juce::ComboBox waveformList{ "Waveform" };
-    juce::Slider scanRateKnob{ "Scan Rate" }, scanAmountKnob{ "Scan Amount" }, scanPositionKnob{ "Scan Position" };
-    juce::ComboBox filterTypeList{ "Filter Type" };
-    juce::Slider filterCutoffKnob{ "Filter Cutoff" }, filterResonanceKnob{ "Filter Resonance" }, filterPitchTrackKnob{ "Filter Pitch Track" };
-    juce::ComboBox effectList{ "Effect Name" };
-    juce::Slider delayTimeKnob{ "Delay Time" }, delayFeedbackKnob{ "Delay Feedback" }, effectMixKnob{ "Effect Mix" };
+    juce::ComboBox scaleList { "Scale" }, rootNoteList { "Root Note" };
+    juce::Slider pitchCorrectionKnob { "Pitch Correction" };
+    juce::ComboBox waveformList { "Waveform" };
+    juce::Slider scanRateKnob { "Scan Rate" }, scanAmountKnob { "Scan Amount" }, scanPositionKnob { "Scan Position" };
+    juce::ComboBox filterTypeList { "Filter Type" };
+    juce::Slider filterCutoffKnob { "Filter Cutoff" }, filterResonanceKnob { "Filter Resonance" }, filterPitchTrackKnob { "Filter Pitch Track" };
+    juce::ComboBox effectList { "Effect Name" };
+    juce::Slider delayTimeKnob { "Delay Time" }, delayFeedbackKnob { "Delay Feedback" }, effectMixKnob { "Effect Mix" };
 
 private:
     void comboBoxChanged (juce::ComboBox*) override;

@@ -34,8 +34,8 @@ public:
     static int versionNumber (const juce::String& firmwareVersion);
 
     //==============================================================================
-    juce::Slider masterVolumeKnob{ "Master Volume" }, lowNoteKnob{ "Low Note" }, highNoteKnob{ "High Note" };
-    juce::Label lowNoteLabel{ "Low Note Label", "label text" }, highNoteLabel{ "High Note Label", "label text" };
+    juce::Slider masterVolumeKnob { "Master Volume" }, lowNoteKnob { "Low Note" }, highNoteKnob { "High Note" };
+    juce::Label lowNoteLabel { "Low Note Label", "label text" }, highNoteLabel { "High Note Label", "label text" };
 
 private:
     void sliderValueChanged (juce::Slider*) override;

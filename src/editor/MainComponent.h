@@ -133,11 +133,11 @@ public:
     void presetDropped (const BXListBox& source, int sourceRow, const BXListBox& target, int targetRow) override;
 
     //==============================================================================
-    juce::Slider presetVolumeSlider{ "Preset Volume" };
-    juce::Label presetNameLabel{ "Preset Name", "label text" };
-    juce::ImageButton saveButton{ "Save Preset" }, deleteButton{ "Delete Preset" }, brandLogoButton{ "Brax Logo" },
-        quickSaveButton{ "Quick Save Preset" }, folderButton{ "Folder" }, syncButton{ "Sync" }, productLogoButton{ "Vandorium Logo" };
-    juce::ToggleButton basicViewButton{ "Basic View" }, advancedViewButton{ "Advanced View" }, globalViewButton{ "Global View" };
+    juce::Slider presetVolumeSlider { "Preset Volume" };
+    juce::Label presetNameLabel { "Preset Name", "label text" };
+    juce::ImageButton saveButton { "Save Preset" }, deleteButton { "Delete Preset" }, brandLogoButton { "Brax Logo" },
+        quickSaveButton { "Quick Save Preset" }, folderButton { "Folder" }, syncButton { "Sync" }, productLogoButton { "Vandorium Logo" };
+    juce::ToggleButton basicViewButton { "Basic View" }, advancedViewButton { "Advanced View" }, globalViewButton { "Global View" };
 
 private:
     //==============================================================================

@@ -92,7 +92,7 @@ void BXVandoriumLibrary::read (LoadReport& report)
         }
 
         // Library files keep each word high byte first.
-        PresetDataBlock::Words words{};
+        PresetDataBlock::Words words {};
 
         for (size_t i = 0; i < words.size(); ++i)
             words[i] = (juce::uint16) (((*decoded)[2 * i] << 8) | (*decoded)[2 * i + 1]);

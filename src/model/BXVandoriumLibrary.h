@@ -116,7 +116,7 @@ public:
     //==============================================================================
     bool isVirtual = true;
     bool isFactory = false;
-    juce::String name{ "ALL" };
+    juce::String name { "ALL" };
     juce::String filePath;
     std::vector<BXVandoriumPreset> presets;
 

@@ -103,7 +103,7 @@ int BXVandoriumPreset::effectFromName (const juce::String& text)
 //==============================================================================
 PresetDataBlock::Words BXVandoriumPreset::toWords (int slotNumber) const
 {
-    PresetDataBlock::Words w{};
+    PresetDataBlock::Words w {};
     w[0] = (Word) slotNumber;
     w[39] = 1;
 
@@ -129,7 +129,7 @@ PresetDataBlock::Words BXVandoriumPreset::toWords (int slotNumber) const
     // The five effect texts as words, built once.
     static const auto effectWords = []
     {
-        std::array<std::array<Word, 8>, 5> words{};
+        std::array<std::array<Word, 8>, 5> words {};
 
         for (int e = 0; e < 5; ++e)
             for (int i = 0; i < 8; ++i)
@@ -162,7 +162,7 @@ PresetDataBlock::Words BXVandoriumPreset::toWords (int slotNumber) const
 std::array<juce::uint8, PresetDataBlock::bufferSize> BXVandoriumPreset::toDataBlock (int slotNumber) const
 {
     const auto words = toWords (slotNumber);
-    std::array<juce::uint8, PresetDataBlock::bufferSize> buffer{};
+    std::array<juce::uint8, PresetDataBlock::bufferSize> buffer {};
 
     for (size_t i = 0; i < words.size(); ++i)
     {

@@ -48,7 +48,7 @@ public:
     bool operator== (const BXVandoriumPreset&) const = default;
 
     //==============================================================================
-    juce::String name{ "NEW PRESET" };
+    juce::String name { "NEW PRESET" };
     juce::uint8 volume = 60;
     juce::uint16 scale = 1;
     juce::uint16 rootNote = 0;

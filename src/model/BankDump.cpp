@@ -4,13 +4,13 @@ namespace BankDump
 {
 const std::array<juce::uint8, headerSize>& header()
 {
-    static const std::array<juce::uint8, headerSize> bytes{ 0x04, 0x0b, 0x01, 0x01, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x60, 0, 0, 0, 0, 0, 0, 0, 0x01 };
+    static const std::array<juce::uint8, headerSize> bytes { 0x04, 0x0b, 0x01, 0x01, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x60, 0, 0, 0, 0, 0, 0, 0, 0x01 };
     return bytes;
 }
 
 const std::array<juce::uint8, headerSize>& presetDumpHeader()
 {
-    static const std::array<juce::uint8, headerSize> bytes{ 0x04, 0x0b, 0x04, 0x01, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x60, 0, 0, 0, 0, 0, 0, 0, 0x01 };
+    static const std::array<juce::uint8, headerSize> bytes { 0x04, 0x0b, 0x04, 0x01, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x60, 0, 0, 0, 0, 0, 0, 0, 0x01 };
     return bytes;
 }
 } // namespace BankDump

@@ -47,7 +47,7 @@ public:
     juce::String libraryFolder;
     bool showQuickStartGuide = true;
     bool showTooltips = true;
-    juce::String currentLibraryName{ defaultLibraryName };
+    juce::String currentLibraryName { defaultLibraryName };
 
 private:
     void readFile (const juce::String& defaultLibraryFolder);

@@ -8,7 +8,7 @@ const std::array<juce::uint16, 128>& volumeTable()
 {
     static const auto table = []
     {
-        std::array<juce::uint16, 128> t{};
+        std::array<juce::uint16, 128> t {};
 
         for (int i = 1; i < 128; ++i)
             t[(size_t) i] = (juce::uint16) (i <= 64 ? 128 * i - 1 : 128 * i - 2);
@@ -23,7 +23,7 @@ const std::array<juce::uint16, 128>& cutoffTable()
 {
     static const auto table = []
     {
-        std::array<juce::uint16, 128> t{};
+        std::array<juce::uint16, 128> t {};
 
         for (int i = 0; i < 128; ++i)
             t[(size_t) i] = (juce::uint16) std::floor (15.0 + 12485.0 * std::pow ((double) i / 127.0, 3.0));
@@ -67,7 +67,7 @@ void pack (const Words& words, juce::uint8* destination) noexcept
 
 Words unpack (const juce::uint8* source) noexcept
 {
-    Words words{};
+    Words words {};
 
     for (auto& word : words)
     {
@@ -81,7 +81,7 @@ Words unpack (const juce::uint8* source) noexcept
 
 Words wordsFromBuffer (const std::array<juce::uint8, bufferSize>& buffer) noexcept
 {
-    Words words{};
+    Words words {};
 
     for (size_t i = 0; i < words.size(); ++i)
         words[i] = (juce::uint16) (buffer[2 * i] | (buffer[2 * i + 1] << 8));

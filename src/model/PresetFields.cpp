@@ -18,7 +18,7 @@ const std::vector<PresetField>& presetFields()
 {
     using P = BXVandoriumPreset;
 
-    static const std::vector<PresetField> fields{
+    static const std::vector<PresetField> fields {
         makeField ("volume", &P::volume),
         makeField ("scale", &P::scale),
         makeField ("rootNote", &P::rootNote),

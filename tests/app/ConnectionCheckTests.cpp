@@ -47,9 +47,9 @@ TEST (ConnectionCheck, RetryUntilTheInstrumentIsThere)
     const auto alerts = rig.dialogs.ofKind ("choose");
     ASSERT_EQ (alerts.size(), 2u);
     EXPECT_EQ (alerts[0].title, "ALERT !");
-    EXPECT_EQ (alerts[0].buttons, (juce::StringArray{ "Use the Editor", "Retry" }));
+    EXPECT_EQ (alerts[0].buttons, (juce::StringArray { "Use the Editor", "Retry" }));
     EXPECT_TRUE (alerts[0].message.startsWith ("The Vandorium is not connected to this computer."));
-    EXPECT_EQ (rig.dialogs.waits, (std::vector<int>{ 500, 500 }));
+    EXPECT_EQ (rig.dialogs.waits, (std::vector<int> { 500, 500 }));
     EXPECT_EQ (connection.opens, 3);
 
     const auto notices = rig.dialogs.ofKind ("notice");

@@ -28,16 +28,16 @@ struct SendRig : public juce::MidiInputCallback
     void handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMessage&) override {}
 
     VirtualMidiBackend backend;
-    DevicePorts ports{ backend };
+    DevicePorts ports { backend };
     int selectedRow = -1;
-    DeviceSender sender{ ports, [this]
-                         { return selectedRow; } };
+    DeviceSender sender { ports, [this]
+                          { return selectedRow; } };
     std::vector<Bytes> sent;
 };
 
 juce::MidiMessage identityReply (std::initializer_list<juce::uint8> revision, juce::uint8 device = 0x7f)
 {
-    std::vector<juce::uint8> payload{ 0x7e, device, 0x06, 0x02, 0x04, 0x01, 0x00, 0x02, 0x00 };
+    std::vector<juce::uint8> payload { 0x7e, device, 0x06, 0x02, 0x04, 0x01, 0x00, 0x02, 0x00 };
     payload.insert (payload.end(), revision.begin(), revision.end());
     return juce::MidiMessage::createSysExMessage (payload.data(), (int) payload.size());
 }
@@ -115,7 +115,7 @@ TEST (DeviceMessages, NameMessagesFillTheirFieldByteForByte)
         for (size_t i = 1; i + 1 < message.size(); ++i)
             EXPECT_LT (message[i], 0x80);
 
-        const Bytes prefix{ 0x04, 0x0b, 0x06 };
+        const Bytes prefix { 0x04, 0x0b, 0x06 };
         EXPECT_TRUE (std::equal (prefix.begin(), prefix.end(), message.begin() + 1));
         EXPECT_EQ (message[1 + 15], 0x01);
     }
@@ -137,10 +137,10 @@ TEST (DeviceMessages, NameMessagesFillTheirFieldByteForByte)
 
 TEST (DeviceMessages, RequestsAreTheInstrumentsBytes)
 {
-    EXPECT_EQ (bytesOf (DeviceMessages::identityRequest()), (Bytes{ 0xf0, 0x7e, 0x7f, 0x06, 0x01, 0xf7 }));
-    EXPECT_EQ (bytesOf (DeviceMessages::storeRequest()), (Bytes{ 0xb0, 0x77, 0x7f }));
+    EXPECT_EQ (bytesOf (DeviceMessages::identityRequest()), (Bytes { 0xf0, 0x7e, 0x7f, 0x06, 0x01, 0xf7 }));
+    EXPECT_EQ (bytesOf (DeviceMessages::storeRequest()), (Bytes { 0xb0, 0x77, 0x7f }));
 
-    Bytes preset{ 0xf0, 0x04, 0x0b, 0x06, 0x00 };
+    Bytes preset { 0xf0, 0x04, 0x0b, 0x06, 0x00 };
     preset.resize (16, 0);
     preset.push_back (0xf7);
     EXPECT_EQ (bytesOf (DeviceMessages::presetRequest()), preset);

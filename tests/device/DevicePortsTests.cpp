@@ -8,7 +8,7 @@ namespace
 struct CountingCallback final : public juce::MidiInputCallback
 {
     void handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMessage&) override { ++count; }
-    std::atomic<int> count{ 0 };
+    std::atomic<int> count { 0 };
 };
 } // namespace
 
@@ -54,7 +54,7 @@ TEST (DevicePorts, OpensTheLaterPortAndNeverMoreThanOnePair)
 
     const auto first = backend.addInputPort ("Brax Vandorium A");
     const auto second = backend.addInputPort ("Brax Vandorium B");
-    std::atomic<int> sent{ 0 };
+    std::atomic<int> sent { 0 };
     backend.addOutputPort ("Brax Vandorium", [&] (const juce::MidiMessage&)
                            { ++sent; });
 

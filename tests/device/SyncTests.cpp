@@ -43,7 +43,7 @@ TEST (Sync, FullSyncReplacesTheBankAndWritesTheCache)
     ASSERT_TRUE (rig.syncAndWait());
 
     // Button hidden on 2, 3, 4, shown again on 1.
-    EXPECT_EQ (rig.host.getSyncButtonShown(), (std::vector<bool>{ false, false, false, true }));
+    EXPECT_EQ (rig.host.getSyncButtonShown(), (std::vector<bool> { false, false, false, true }));
     EXPECT_EQ (namesOf (rig.link.deviceLibrary.presets), namesOf (rig.instrument.getBank()));
     EXPECT_EQ (rig.link.deviceLibrary.presets, rig.instrument.getBank());
     EXPECT_TRUE (rig.link.deviceLibrary.isVirtual);
@@ -250,7 +250,7 @@ TEST (Sync, SendingALibraryReplacesTheBank)
         EXPECT_EQ (cache.getSize(), 6646u);
 
         // The selected slot is loaded without sending, then selected on the instrument.
-        EXPECT_EQ (rig.host.waits, std::vector<int>{ 500 });
+        EXPECT_EQ (rig.host.waits, std::vector<int> { 500 });
         ASSERT_EQ (rig.host.loadedPresets.size(), 1u);
         EXPECT_EQ (rig.host.loadedPresets[0].name, "NEW 3");
         EXPECT_EQ (rig.host.librarySelectionClears, 1);

@@ -150,7 +150,7 @@ TEST (MainComponent, CommandButtonsRunOnlyWhenClickedWithThePointer)
 
 TEST (MainComponent, ListRowsAreNumberedToTheListsLength)
 {
-    for (const auto& [count, first, last] : { std::tuple{ 9, "01 P1", "09 P9" }, std::tuple{ 100, "001 P1", "100 P100" }, std::tuple{ 1000, "0001 P1", "1000 P1000" } })
+    for (const auto& [count, first, last] : { std::tuple { 9, "01 P1", "09 P9" }, std::tuple { 100, "001 P1", "100 P100" }, std::tuple { 1000, "0001 P1", "1000 P1000" } })
     {
         BXVandoriumLibrary library;
         library.presets = EditorTestRig::presetsNamed ("P", count);
@@ -186,5 +186,5 @@ TEST (MainComponent, ListRowsAreNumberedToTheListsLength)
     PresetListBoxModel model (&counter, &library, 100);
     model.selectedRowsChanged (2);
     model.selectedRowsChanged (-1);
-    EXPECT_EQ (counter.rowsReported, std::vector<int>{ 2 });
+    EXPECT_EQ (counter.rowsReported, std::vector<int> { 2 });
 }

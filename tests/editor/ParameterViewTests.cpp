@@ -100,7 +100,7 @@ TEST (ParameterViews, EffectChoicesSetTheDelayKnobs)
     ViewRig rig;
 
     rig.chooseEffect ("SHORT DELAY");
-    EXPECT_EQ (rig.sent(), (Sent{ "effect SHORT DELAY", "cc 12=12", "cc 44=102", "cc 14=12", "cc 46=102" }));
+    EXPECT_EQ (rig.sent(), (Sent { "effect SHORT DELAY", "cc 12=12", "cc 44=102", "cc 14=12", "cc 46=102" }));
     EXPECT_EQ (rig.preset().effect, 1);
     EXPECT_EQ (rig.preset().delayTime, 1638);
     EXPECT_EQ (rig.preset().delayFeedback, 1638);
@@ -122,20 +122,20 @@ TEST (ParameterViews, EffectChoicesSetTheDelayKnobs)
 
     // After "OFF", the first move of a delay knob makes the effect the user's own.
     rig.basic().delayTimeKnob.setValue (100, juce::sendNotificationSync);
-    EXPECT_EQ (rig.sent(), (Sent{ "effect PRESET", "cc 12=0", "cc 44=100" }));
+    EXPECT_EQ (rig.sent(), (Sent { "effect PRESET", "cc 12=0", "cc 44=100" }));
     EXPECT_EQ (rig.basic().effectList.getText(), "PRESET");
     EXPECT_EQ (rig.basic().effectList.getSelectedId(), 0);
     EXPECT_EQ (rig.preset().effect, 4);
 
     rig.basic().delayTimeKnob.setValue (200, juce::sendNotificationSync);
-    EXPECT_EQ (rig.sent(), (Sent{ "cc 12=1", "cc 44=72" }));
+    EXPECT_EQ (rig.sent(), (Sent { "cc 12=1", "cc 44=72" }));
 
     rig.chooseEffect ("LONG DELAY");
     rig.sent();
     rig.basic().delayFeedbackKnob.setValue (5000, juce::sendNotificationSync);
-    EXPECT_EQ (rig.sent(), (Sent{ "effect PRESET", "cc 14=39", "cc 46=8" }));
+    EXPECT_EQ (rig.sent(), (Sent { "effect PRESET", "cc 14=39", "cc 46=8" }));
     rig.basic().delayFeedbackKnob.setValue (5001, juce::sendNotificationSync);
-    EXPECT_EQ (rig.sent(), (Sent{ "cc 14=39", "cc 46=9" }));
+    EXPECT_EQ (rig.sent(), (Sent { "cc 14=39", "cc 46=9" }));
 }
 
 TEST (ParameterViews, WaveformsWithoutScanningDimTheScanKnobs)
@@ -150,7 +150,7 @@ TEST (ParameterViews, WaveformsWithoutScanningDimTheScanKnobs)
 
     basic.waveformList.setSelectedId (5, juce::sendNotificationSync); // BRIGHT
     const auto sent = rig.sent();
-    EXPECT_EQ (sent, (Sent{ "cc 9=0", "cc 41=0", "cc 22=64", "cc 54=0", "cc 90=4" }));
+    EXPECT_EQ (sent, (Sent { "cc 9=0", "cc 41=0", "cc 22=64", "cc 54=0", "cc 90=4" }));
     EXPECT_EQ (rig.preset().scanRate, 0);
     EXPECT_EQ (rig.preset().pitchWaveformScanRate, 8192);
     EXPECT_FALSE (basic.scanRateKnob.isEnabled());
@@ -162,7 +162,7 @@ TEST (ParameterViews, WaveformsWithoutScanningDimTheScanKnobs)
     EXPECT_TRUE (advanced.transposeKnob.isEnabled());
 
     basic.waveformList.setSelectedId (4, juce::sendNotificationSync); // AURORA 1
-    EXPECT_EQ (rig.sent(), (Sent{ "cc 90=3" }));
+    EXPECT_EQ (rig.sent(), (Sent { "cc 90=3" }));
     EXPECT_TRUE (basic.scanRateKnob.isEnabled());
     EXPECT_FLOAT_EQ (basic.scanRateKnob.getAlpha(), 1.0f);
     EXPECT_EQ (basic.scanRateKnob.getTooltip(), "0.0 Hz");
@@ -201,7 +201,7 @@ TEST (ParameterViews, LoadingShowsThePresetAndSendsOnlyWhatChanged)
     sine.effect = 2;
     rig.main->getDeviceLink().deviceLibrary.presets[3] = sine;
     rig.main->getDeviceList().selectRow (3);
-    EXPECT_EQ (rig.sent(), (Sent{ "pc 3" }));
+    EXPECT_EQ (rig.sent(), (Sent { "pc 3" }));
     EXPECT_EQ (basic.scanAmountKnob.getValue(), 0.0);
     EXPECT_FALSE (basic.scanAmountKnob.isEnabled());
     EXPECT_EQ (rig.preset().scanAmount, 9000);
@@ -219,7 +219,7 @@ TEST (ParameterViews, LoadingShowsThePresetAndSendsOnlyWhatChanged)
     fresh.main->getLibraryList().selectRow (0);
     fresh.sent();
     fresh.main->getLibraryList().selectRow (1);
-    EXPECT_EQ (fresh.sent(), (Sent{ "name DARKER", "cc 74=64" }));
+    EXPECT_EQ (fresh.sent(), (Sent { "name DARKER", "cc 74=64" }));
     EXPECT_EQ (fresh.basic().filterCutoffKnob.getTooltip(), "50.39 %");
     EXPECT_EQ (fresh.basic().effectList.getText(), "PRESET");
     EXPECT_EQ (fresh.basic().effectList.getSelectedId(), 0);
@@ -231,7 +231,7 @@ TEST (ParameterViews, TranspositionAndTheNoteRange)
     auto& advanced = rig.advanced();
     auto& global = rig.global();
 
-    for (const auto& [value, text] : { std::pair{ 0, "-64 SEMITONES" }, std::pair{ 64, "+0 SEMITONES" }, std::pair{ 127, "+63 SEMITONES" } })
+    for (const auto& [value, text] : { std::pair { 0, "-64 SEMITONES" }, std::pair { 64, "+0 SEMITONES" }, std::pair { 127, "+63 SEMITONES" } })
     {
         BXVandoriumPreset p;
         p.transpose = (juce::uint8) value;
@@ -244,13 +244,13 @@ TEST (ParameterViews, TranspositionAndTheNoteRange)
     advanced.transposeKnob.setValue (65, juce::sendNotificationSync);
     EXPECT_EQ (advanced.transposeLabel.getText(), "+1 SEMITONES");
     EXPECT_EQ (rig.preset().transpose, 65);
-    EXPECT_EQ (rig.sent(), (Sent{ "cc 102=65" }));
+    EXPECT_EQ (rig.sent(), (Sent { "cc 102=65" }));
     EXPECT_TRUE (advanced.transposeKnob.getTooltip().isEmpty());
 
     // Double-click returns a modulation knob to its centre.
     advanced.volumeFilterCutoffKnob.setValue (100, juce::dontSendNotification);
     advanced.volumeFilterCutoffKnob.setValue (advanced.volumeFilterCutoffKnob.getDoubleClickReturnValue(), juce::sendNotificationSync);
-    EXPECT_EQ (rig.sent(), (Sent{ "cc 27=64", "cc 59=0" }));
+    EXPECT_EQ (rig.sent(), (Sent { "cc 27=64", "cc 59=0" }));
     EXPECT_FALSE (advanced.volumeVolumeKnob.isDoubleClickReturnEnabled());
 
     EXPECT_EQ (global.lowNoteLabel.getText(), "LO NOTE:C 1");
@@ -258,7 +258,7 @@ TEST (ParameterViews, TranspositionAndTheNoteRange)
 
     global.highNoteKnob.setValue (60, juce::sendNotificationSync);
     EXPECT_EQ (global.highNoteLabel.getText(), "HI NOTE:C 4");
-    EXPECT_EQ (rig.sent(), (Sent{ "cc 88=60" }));
+    EXPECT_EQ (rig.sent(), (Sent { "cc 88=60" }));
 
     // Dragged past the high note, the low note is held there: 60 twice, never 70.
     global.lowNoteKnob.setValue (70, juce::sendNotificationSync);
@@ -267,11 +267,11 @@ TEST (ParameterViews, TranspositionAndTheNoteRange)
                50);
     EXPECT_EQ (global.lowNoteKnob.getValue(), 60.0);
     EXPECT_EQ (global.lowNoteLabel.getText(), "LO NOTE:C 4");
-    EXPECT_EQ (rig.sent(), (Sent{ "cc 87=60", "cc 87=60" }));
+    EXPECT_EQ (rig.sent(), (Sent { "cc 87=60", "cc 87=60" }));
 
     global.masterVolumeKnob.setValue (12289, juce::dontSendNotification);
     global.masterVolumeKnob.setValue (12288, juce::sendNotificationSync);
-    EXPECT_EQ (rig.sent(), (Sent{ "cc 7=96", "cc 39=0" }));
+    EXPECT_EQ (rig.sent(), (Sent { "cc 7=96", "cc 39=0" }));
 }
 
 TEST (ParameterViews, NoteReadOutsFollowTheTranspositionOnNewerFirmware)

@@ -249,7 +249,7 @@ TEST (PresetCommands, DropsBetweenTheLists)
     EXPECT_EQ (received.front().getProgramChangeNumber(), 4);
     EXPECT_EQ (EditorTestRig::nameSentIn (received), "NEW PRESET");
     EXPECT_EQ (received.back().getControllerNumber(), 119);
-    EXPECT_EQ (rig.dialogs.waits, (std::vector<int>{ 500, 500 }));
+    EXPECT_EQ (rig.dialogs.waits, (std::vector<int> { 500, 500 }));
     EXPECT_EQ (bank.presets[4].name, "NEW PRESET");
     EXPECT_EQ (rig.instrument.getBank()[4].name, "NEW PRESET");
     EXPECT_EQ (rig.instrument.getBank()[4].volume, 60);

@@ -89,7 +89,7 @@ TEST (BankDump, EncodesThirtyTwoSlotsWithHeaderAndTrailers)
     const auto payload = bytesOf (encodeBankDump (numberedPresets (32)));
     ASSERT_EQ (payload.size(), 6646u);
 
-    const std::vector<juce::uint8> header{ 0x04, 0x0b, 0x01, 0x01, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x60, 0, 0, 0, 0, 0, 0, 0, 0x01 };
+    const std::vector<juce::uint8> header { 0x04, 0x0b, 0x01, 0x01, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x60, 0, 0, 0, 0, 0, 0, 0, 0x01 };
     EXPECT_TRUE (std::equal (header.begin(), header.end(), payload.begin()));
 
     for (int slot = 0; slot < 32; ++slot)
@@ -168,7 +168,7 @@ TEST (BankDump, ShortOrMissingDataGivesNoBank)
     std::vector<juce::uint8> zeros (6646, 0);
     EXPECT_FALSE (decodeBankDump (zeros.data(), zeros.size()).has_value());
 
-    const std::vector<juce::uint8> onlyFraming{ 0xf0, 0xf7 };
+    const std::vector<juce::uint8> onlyFraming { 0xf0, 0xf7 };
     EXPECT_FALSE (decodeBankDump (onlyFraming.data(), onlyFraming.size()).has_value());
     EXPECT_FALSE (decodeBankDump (nullptr, 10).has_value());
 }

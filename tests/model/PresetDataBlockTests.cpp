@@ -234,7 +234,7 @@ TEST (PresetDataBlock, EffectNames)
 
 TEST (PresetDataBlock, PackingKeepsEveryByteBelow0x80)
 {
-    PresetDataBlock::Words words{};
+    PresetDataBlock::Words words {};
 
     for (size_t i = 0; i < words.size(); ++i)
         words[i] = (juce::uint16) (i * 1097 + (i % 2 == 0 ? 0xffff : 0));

@@ -111,8 +111,8 @@ struct DeviceTestRig
     TempFolder temp;
     EditorSettings settings;
     VirtualMidiBackend backend;
-    SimulatedInstrument instrument{ backend };
-    DevicePorts ports{ backend };
+    SimulatedInstrument instrument { backend };
+    DevicePorts ports { backend };
     RecordingHost host;
-    DeviceLink link{ ports, settings, host };
+    DeviceLink link { ports, settings, host };
 };

@@ -18,7 +18,7 @@ struct EditorTestRig
     EditorTestRig()
     {
         settings.load (temp.folders());
-        main = std::make_unique<MainComponent> (MainComponent::Services{ ports, settings, dialogs });
+        main = std::make_unique<MainComponent> (MainComponent::Services { ports, settings, dialogs });
         main->openDevicePorts();
         main->getDeviceLink().syncState = DeviceLink::idle;
     }
@@ -85,8 +85,8 @@ struct EditorTestRig
     TempFolder temp;
     EditorSettings settings;
     VirtualMidiBackend backend;
-    SimulatedInstrument instrument{ backend };
-    DevicePorts ports{ backend };
+    SimulatedInstrument instrument { backend };
+    DevicePorts ports { backend };
     ScriptedDialogs dialogs;
     std::unique_ptr<MainComponent> main;
 };

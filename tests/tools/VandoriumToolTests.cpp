@@ -14,7 +14,7 @@ struct ToolResult
 
 ToolResult runTool (const juce::StringArray& arguments)
 {
-    juce::StringArray command{ VANDORIUM_TOOL_PATH };
+    juce::StringArray command { VANDORIUM_TOOL_PATH };
     command.addArray (arguments);
 
     juce::ChildProcess process;

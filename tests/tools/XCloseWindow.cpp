@@ -28,7 +28,7 @@ Window findWindow (Display* display, Window parent, const std::string& title)
     for (unsigned int i = 0; i < count && found == 0; ++i)
     {
         // The title may be stored as UTF8_STRING, which XFetchName refuses.
-        XTextProperty name{};
+        XTextProperty name {};
 
         if (XGetWMName (display, children[i], &name) != 0 && name.value != nullptr)
         {
@@ -95,7 +95,7 @@ int main (int argc, char* argv[])
     // events yet: ask whichever window has the title until none has.
     for (int attempt = 0; attempt < 40 && window != 0; ++attempt)
     {
-        XEvent event{};
+        XEvent event {};
         event.xclient.type = ClientMessage;
         event.xclient.window = window;
         event.xclient.message_type = XInternAtom (display, "WM_PROTOCOLS", False);

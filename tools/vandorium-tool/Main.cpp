@@ -28,7 +28,7 @@ const char* const generalHelp =
     "\n"
     "'vandorium-tool COMMAND --help' describes one command.\n";
 
-const std::map<std::string, const char*> commandHelp{
+const std::map<std::string, const char*> commandHelp {
     { "list",
       "usage: vandorium-tool list FILE [--json]\n"
       "Prints the presets of a library file (.vandorium) or of a bank dump file\n"
@@ -128,7 +128,7 @@ std::optional<LoadedPresets> loadAny (const juce::File& file, juce::String& erro
             return std::nullopt;
         }
 
-        return LoadedPresets{ file.getFileNameWithoutExtension(), std::move (bank->presets) };
+        return LoadedPresets { file.getFileNameWithoutExtension(), std::move (bank->presets) };
     }
 
     BXVandoriumLibrary::LoadReport report;
@@ -140,7 +140,7 @@ std::optional<LoadedPresets> loadAny (const juce::File& file, juce::String& erro
         return std::nullopt;
     }
 
-    return LoadedPresets{ library.getName(), std::move (library.presets) };
+    return LoadedPresets { library.getName(), std::move (library.presets) };
 }
 
 int listCommand (const juce::StringArray& args)
