@@ -74,20 +74,22 @@ void BXVandoriumLibrary::read (LoadReport& report)
             continue;
         }
 
+        // Decoded on the stack: only the first 122 bytes make the block.
         const auto& data = element->getStringAttribute ("data");
-        const auto decoded = base64Decode (data.toRawUTF8(), std::strlen (data.toRawUTF8()));
+        juce::uint8 block[PresetDataBlock::storedSize];
+        const auto decodedLength = base64DecodePrefix (data.toRawUTF8(), std::strlen (data.toRawUTF8()), block, sizeof (block));
 
-        if (! decoded.has_value())
+        if (! decodedLength.has_value())
         {
             report.skipped.push_back ({ elementIndex, element->getTagName(), "data is not valid Base64" });
             continue;
         }
 
-        if (decoded->size() < (size_t) PresetDataBlock::storedSize)
+        if (*decodedLength < (size_t) PresetDataBlock::storedSize)
         {
             report.skipped.push_back ({ elementIndex,
                                         element->getTagName(),
-                                        "data holds " + juce::String ((int) decoded->size()) + " bytes, a preset needs 122" });
+                                        "data holds " + juce::String ((int) *decodedLength) + " bytes, a preset needs 122" });
             continue;
         }
 
@@ -95,7 +97,7 @@ void BXVandoriumLibrary::read (LoadReport& report)
         PresetDataBlock::Words words {};
 
         for (size_t i = 0; i < words.size(); ++i)
-            words[i] = (juce::uint16) (((*decoded)[2 * i] << 8) | (*decoded)[2 * i + 1]);
+            words[i] = (juce::uint16) ((block[2 * i] << 8) | block[2 * i + 1]);
 
         // The name attribute replaces the name the block carries.
         const auto& presetName = element->getStringAttribute ("name");

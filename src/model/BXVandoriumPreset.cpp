@@ -84,6 +84,12 @@ int effectFromBytes (const juce::uint8* bytes, int count) noexcept
 } // namespace
 
 //==============================================================================
+const juce::String& BXVandoriumPreset::defaultName()
+{
+    static const juce::String text ("NEW PRESET");
+    return text;
+}
+
 const char* BXVandoriumPreset::effectBlockText (int effectValue) noexcept
 {
     return effectValue >= 1 && effectValue <= 4 ? effectTexts[effectValue] : effectTexts[0];

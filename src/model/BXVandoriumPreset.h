@@ -19,7 +19,12 @@ public:
     BXVandoriumPreset() = default;
     BXVandoriumPreset (const BXVandoriumPreset&) = default;
     BXVandoriumPreset& operator= (const BXVandoriumPreset&) = default;
+    BXVandoriumPreset (BXVandoriumPreset&&) noexcept = default;
+    BXVandoriumPreset& operator= (BXVandoriumPreset&&) noexcept = default;
     virtual ~BXVandoriumPreset() = default;
+
+    /** "NEW PRESET", shared so that new records need no allocation of their own. */
+    static const juce::String& defaultName();
 
     /** Decodes a record from the block's words W0..W60. */
     static BXVandoriumPreset fromDataBlock (const PresetDataBlock::Words& words);
@@ -48,7 +53,7 @@ public:
     bool operator== (const BXVandoriumPreset&) const = default;
 
     //==============================================================================
-    juce::String name { "NEW PRESET" };
+    juce::String name { defaultName() };
     juce::uint8 volume = 60;
     juce::uint16 scale = 1;
     juce::uint16 rootNote = 0;

@@ -114,3 +114,39 @@ std::optional<std::vector<juce::uint8>> base64Decode (const juce::String& text)
     const auto utf8 = text.toRawUTF8();
     return base64Decode (utf8, std::strlen (utf8));
 }
+
+std::optional<size_t> base64DecodePrefix (const char* text, size_t length, juce::uint8* out, size_t capacity) noexcept
+{
+    if (length % 4 != 0)
+        return std::nullopt;
+
+    const auto& table = decodeTable();
+    size_t outLength = length / 4 * 3;
+
+    if (length > 0 && text[length - 1] == '=')
+        --outLength;
+
+    if (length > 1 && text[length - 2] == '=')
+        --outLength;
+
+    size_t emitted = 0;
+
+    for (size_t i = 0; i < length; i += 4)
+    {
+        const auto a = table[(juce::uint8) text[i]];
+        const auto b = table[(juce::uint8) text[i + 1]];
+        const auto c = table[(juce::uint8) text[i + 2]];
+        const auto d = table[(juce::uint8) text[i + 3]];
+
+        if (((a | b | c | d) & 0xc0) != 0)
+            return std::nullopt;
+
+        const juce::uint32 bits = ((juce::uint32) a << 18) | ((juce::uint32) b << 12) | ((juce::uint32) c << 6) | d;
+
+        for (int shift = 16; shift >= 0 && emitted < outLength; shift -= 8, ++emitted)
+            if (emitted < capacity)
+                out[emitted] = (juce::uint8) (bits >> shift);
+    }
+
+    return outLength;
+}

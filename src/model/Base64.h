@@ -20,3 +20,9 @@ juce::String base64Encode (const void* data, size_t count);
 std::optional<std::vector<juce::uint8>> base64Decode (const char* text, size_t length);
 
 std::optional<std::vector<juce::uint8>> base64Decode (const juce::String& text);
+
+/** Decodes like base64Decode, keeping only the first `capacity` bytes in
+    `out` (the whole text is still checked). Gives the full decoded length,
+    or no result for text that is not valid Base64.
+*/
+std::optional<size_t> base64DecodePrefix (const char* text, size_t length, juce::uint8* out, size_t capacity) noexcept;
