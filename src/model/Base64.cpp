@@ -64,48 +64,13 @@ juce::String base64Encode (const void* data, size_t count)
 
 std::optional<std::vector<juce::uint8>> base64Decode (const char* text, size_t length)
 {
-    if (length % 4 != 0)
+    std::vector<juce::uint8> result (length / 4 * 3);
+    const auto decoded = base64DecodePrefix (text, length, result.data(), result.size());
+
+    if (! decoded.has_value())
         return std::nullopt;
 
-    const auto& table = decodeTable();
-
-    size_t outLength = length / 4 * 3;
-
-    if (length > 0 && text[length - 1] == '=')
-        --outLength;
-
-    if (length > 1 && text[length - 2] == '=')
-        --outLength;
-
-    std::vector<juce::uint8> result (outLength);
-    auto* out = result.data();
-    size_t emitted = 0;
-
-    for (size_t i = 0; i < length; i += 4)
-    {
-        const auto a = table[(juce::uint8) text[i]];
-        const auto b = table[(juce::uint8) text[i + 1]];
-        const auto c = table[(juce::uint8) text[i + 2]];
-        const auto d = table[(juce::uint8) text[i + 3]];
-
-        if (((a | b | c | d) & 0xc0) != 0) // valid values stay below 64
-            return std::nullopt;
-
-        const juce::uint32 bits = ((juce::uint32) a << 18) | ((juce::uint32) b << 12) | ((juce::uint32) c << 6) | d;
-
-        if (emitted + 3 <= outLength)
-        {
-            out[emitted++] = (juce::uint8) (bits >> 16);
-            out[emitted++] = (juce::uint8) (bits >> 8);
-            out[emitted++] = (juce::uint8) bits;
-        }
-        else
-        {
-            for (int shift = 16; shift >= 0 && emitted < outLength; shift -= 8)
-                out[emitted++] = (juce::uint8) (bits >> shift);
-        }
-    }
-
+    result.resize (*decoded);
     return result;
 }
 
