@@ -26,10 +26,5 @@ DeviceEnvironment::DeviceEnvironment (bool demo)
     ports = std::make_unique<DevicePorts> (*backend);
 }
 
-DeviceEnvironment::~DeviceEnvironment()
-{
-    ports->closeDevicePorts();
-    ports = nullptr;
-    instrument = nullptr;
-    backend = nullptr;
-}
+// The members go in reverse order: the ports close, then the instrument leaves its ports.
+DeviceEnvironment::~DeviceEnvironment() = default;

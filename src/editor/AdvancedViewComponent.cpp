@@ -12,10 +12,6 @@
 namespace
 {
 
-int roundAway (float x) noexcept
-{
-    return (int) (x >= 0.0f ? x + 0.5f : x - 0.5f);
-}
 } // namespace
 
 AdvancedViewComponent::AdvancedViewComponent (ViewContext c)
@@ -160,11 +156,7 @@ void AdvancedViewComponent::setFromPreset (const BXVandoriumPreset& p, juce::Not
     transposeKnob.setValue (p.transpose, notification);
 
     // The read-out from the knob's own display range (-64..63 over 0..127).
-    const auto& readOut = transposeKnob.getProperties();
-    const auto minimum = (float) (double) readOut["tooltipsMinimunValue"];
-    const auto maximum = (float) (double) readOut["tooltipsMaximunValue"];
-    const auto t = (float) ((transposeKnob.getValue() - transposeKnob.getMinimum()) / (transposeKnob.getMaximum() - transposeKnob.getMinimum()));
-    transposeLabel.setText (semitonesText (roundAway ((maximum - minimum) * t + minimum)), juce::sendNotificationSync);
+    transposeLabel.setText (semitonesText (ParameterControls::displayedValue (transposeKnob)), juce::sendNotificationSync);
 
     applyWaveformRules (p, notification);
 }

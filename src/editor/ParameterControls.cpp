@@ -62,6 +62,27 @@ juce::String printed (const char* format, double value)
 }
 } // namespace
 
+namespace
+{
+float proportionOf (const juce::Slider& slider)
+{
+    return (float) ((slider.getValue() - slider.getMinimum()) / (slider.getMaximum() - slider.getMinimum()));
+}
+
+float displayed (const juce::NamedValueSet& properties, const char* name)
+{
+    return (float) (double) properties.getWithDefault (name, 0.0);
+}
+} // namespace
+
+int displayedValue (const juce::Slider& slider)
+{
+    const auto& properties = slider.getProperties();
+    const auto minimum = displayed (properties, "tooltipsMinimunValue");
+    const auto maximum = displayed (properties, "tooltipsMaximunValue");
+    return roundAway ((maximum - minimum) * proportionOf (slider) + minimum);
+}
+
 std::optional<juce::String> tooltipTextFor (const juce::Slider& slider)
 {
     const auto& properties = slider.getProperties();
@@ -71,11 +92,11 @@ std::optional<juce::String> tooltipTextFor (const juce::Slider& slider)
 
     const auto mode = (int) properties["tooltipsMode"];
     const auto digits = (int) properties.getWithDefault ("tooltipsDigits", 0);
-    const auto minimum = (float) (double) properties.getWithDefault ("tooltipsMinimunValue", 0.0);
-    const auto maximum = (float) (double) properties.getWithDefault ("tooltipsMaximunValue", 0.0);
+    const auto minimum = displayed (properties, "tooltipsMinimunValue");
+    const auto maximum = displayed (properties, "tooltipsMaximunValue");
 
     const auto value = slider.getValue();
-    const auto t = (float) ((value - slider.getMinimum()) / (slider.getMaximum() - slider.getMinimum()));
+    const auto t = proportionOf (slider);
 
     switch (mode)
     {
@@ -91,7 +112,7 @@ std::optional<juce::String> tooltipTextFor (const juce::Slider& slider)
         }
 
         case 3:
-            return juce::String (roundAway ((maximum - minimum) * t + minimum)) + " Semitones";
+            return juce::String (displayedValue (slider)) + " Semitones";
 
         case 5:
             return juce::String (roundAway ((float) (value * 1000.0 / (double) maximum))) + " ms";

@@ -39,6 +39,11 @@ void setTooltipSettings (juce::Component& control, const Tooltip& tooltip);
 */
 std::optional<juce::String> tooltipTextFor (const juce::Slider& slider);
 
+/** The slider's value in its displayed range ("tooltipsMinimunValue" to
+    "tooltipsMaximunValue"), rounded half away from zero.
+*/
+int displayedValue (const juce::Slider& slider);
+
 /** Sets the slider's tooltip to tooltipTextFor (left untouched without a mode). */
 void updateSliderTooltip (juce::Slider& slider);
 

@@ -154,7 +154,7 @@ void PresetCommands::libraryPresetDropped (int libraryRow, int deviceRow)
         return;
 
     const auto preset = library.presets[(size_t) libraryRow];
-    const auto slotLabel = juce::String (deviceRow + 1).paddedLeft ('0', presetNumberDigits ((int) bank.presets.size()));
+    const auto slotLabel = presetNumberText (deviceRow, (int) bank.presets.size());
     const auto message = "Are you sure to replace the preset\n'" + slotLabel + " " + bank.presets[(size_t) deviceRow].name
                          + "'\nwith the preset\n'" + preset.name + "' ?";
 

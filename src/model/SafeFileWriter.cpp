@@ -2,12 +2,6 @@
 
 bool replaceFileContent (const juce::File& target, const void* data, size_t numBytes)
 {
-    return replaceFileContent (target, [data, numBytes] (juce::OutputStream& out)
-                               { return numBytes == 0 || out.write (data, numBytes); });
-}
-
-bool replaceFileContent (const juce::File& target, const std::function<bool (juce::OutputStream&)>& writer)
-{
     if (target.isDirectory())
         return false;
 
@@ -22,7 +16,7 @@ bool replaceFileContent (const juce::File& target, const std::function<bool (juc
         if (! out.openedOk())
             return false;
 
-        if (! writer (out))
+        if (numBytes > 0 && ! out.write (data, numBytes))
             return false;
 
         // Flushing also syncs the file to disk, so the move below never

@@ -2,8 +2,6 @@
 
 #include <juce_core/juce_core.h>
 
-#include <functional>
-
 /** Replaces a file's whole content, or leaves the old content in place.
 
     The bytes go to a temporary file in the same folder, which is moved over
@@ -12,11 +10,6 @@
     Returns true when the file now holds exactly the given bytes.
 */
 bool replaceFileContent (const juce::File& target, const void* data, size_t numBytes);
-
-/** The same, with the content streamed by a writer that returns false when
-    it could not produce it.
-*/
-bool replaceFileContent (const juce::File& target, const std::function<bool (juce::OutputStream&)>& writer);
 
 /** The same, for UTF-8 text without a byte-order mark. */
 bool replaceFileContent (const juce::File& target, const juce::String& text);

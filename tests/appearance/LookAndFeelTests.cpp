@@ -7,7 +7,7 @@ namespace
 /** A filmstrip whose frame k is filled with the colour (k, 0, 255 - k). */
 juce::Image numberedStrip (int frames, int frameWidth, int frameHeight)
 {
-    juce::Image strip (juce::Image::ARGB, frameWidth, frameWidth * 0 + frameHeight * frames, true);
+    juce::Image strip (juce::Image::ARGB, frameWidth, frameHeight * frames, true);
     juce::Graphics g (strip);
 
     for (int k = 0; k < frames; ++k)

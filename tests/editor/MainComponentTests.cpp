@@ -134,8 +134,7 @@ TEST (MainComponent, CommandButtonsRunOnlyWhenClickedWithThePointer)
     main.buttonClicked (&main.syncButton);
     EXPECT_EQ (main.getDeviceLink().syncState.load(), DeviceLink::identityRequested);
     EXPECT_FALSE (main.syncButton.isVisible());
-    ASSERT_TRUE (pumpUntil ([&]
-                            { return main.getDeviceLink().syncState.load() == DeviceLink::idle && rig.instrument.isIdle(); }));
+    ASSERT_TRUE (rig.waitForSyncToFinish());
     EXPECT_TRUE (main.syncButton.isVisible());
     EXPECT_EQ (main.getDeviceList().getModel()->getNumRows(), 32);
     EXPECT_EQ (main.getDeviceLink().deviceLibrary.presets[0].name, rig.instrument.getBank()[0].name);

@@ -332,8 +332,7 @@ TEST (ParameterViews, EditsInEveryViewSurviveAQuickSaveAndASync)
     rig.main->getCommands().quickSavePreset();
 
     rig.main->advanceSync();
-    ASSERT_TRUE (pumpUntil ([&]
-                            { return rig.main->getDeviceLink().syncState.load() == DeviceLink::idle && rig.instrument.isIdle(); }));
+    ASSERT_TRUE (rig.waitForSyncToFinish());
 
     const auto& slot = rig.main->getDeviceLink().deviceLibrary.presets[2];
     EXPECT_EQ (slot.name, "MY EDIT");

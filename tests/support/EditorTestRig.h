@@ -53,6 +53,13 @@ struct EditorTestRig
         return presets;
     }
 
+    /** Lets a running sync reach its end, the instrument's last hand-over included. */
+    bool waitForSyncToFinish()
+    {
+        return pumpUntil ([this]
+                          { return main->getDeviceLink().syncState.load() == DeviceLink::idle && instrument.isIdle(); });
+    }
+
     /** What the instrument received since the last call. */
     std::vector<juce::MidiMessage> takeReceived()
     {
