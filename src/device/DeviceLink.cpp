@@ -3,6 +3,7 @@
 #include "ControllerMap.h"
 #include "DeviceMessages.h"
 #include "model/BankDump.h"
+#include "model/SafeFileReader.h"
 #include "model/SafeFileWriter.h"
 
 #include <juce_events/juce_events.h>
@@ -79,13 +80,13 @@ juce::File DeviceLink::getCacheFile() const
 
 void DeviceLink::loadStartUpBank()
 {
-    juce::MemoryBlock cached;
-    const auto cache = getCacheFile();
+    // A bank dump is 6646 bytes; the limit only keeps a hostile file out.
+    const auto cached = readWholeFile (getCacheFile(), 64 * 1024);
 
-    if (cache.existsAsFile() && cache.loadFileAsData (cached))
+    if (cached.ok())
     {
         // A truncated cache gives the default bank rather than a partial one.
-        if (auto bank = decodeBankDump (cached))
+        if (auto bank = decodeBankDump (reinterpret_cast<const juce::uint8*> (cached.bytes.data()), cached.bytes.size()))
         {
             deviceLibrary = std::move (*bank);
             return;

@@ -320,7 +320,7 @@ void MainComponent::labelTextChanged (juce::Label* label)
 
     const auto shown = text.toUpperCase();
     label->setText (shown, juce::dontSendNotification);
-    currentPreset.name = shown.substring (0, BXVandoriumPreset::maxNameLength);
+    currentPreset.name = BXVandoriumPreset::cleanName (shown);
     link.getSender().sendPresetName (shown);
 }
 

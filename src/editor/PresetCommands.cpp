@@ -25,7 +25,7 @@ PresetCommands::TypedName PresetCommands::parseTypedName (const juce::String& te
         ++p;
 
     typed.number = (int) number;
-    typed.name = juce::String (p).trim().toUpperCase().substring (0, BXVandoriumPreset::maxNameLength);
+    typed.name = BXVandoriumPreset::cleanName (juce::String (p).trim().toUpperCase());
     return typed;
 }
 

@@ -3,6 +3,8 @@
 #include "Base64.h"
 #include "EditorSettings.h"
 #include "SafeFileWriter.h"
+#include "Utf8Text.h"
+#include "XmlFile.h"
 #include "XmlText.h"
 
 //==============================================================================
@@ -30,66 +32,118 @@ juce::String BXVandoriumLibrary::nameFromFileName (const juce::String& fileName)
     return fileName.replace (fileExtension, "");
 }
 
+namespace
+{
+/** The number of presets a library document gives, without building them. */
+size_t countReadablePresets (const XmlFile& xml)
+{
+    const auto root = xml.root();
+
+    if (! root || std::strcmp (root.name(), "Presets") != 0)
+        return std::numeric_limits<size_t>::max();
+
+    size_t count = 0;
+
+    for (auto element : root.children ("Preset"))
+    {
+        const auto* data = element.attribute ("data").value();
+        const auto length = base64DecodePrefix (data, std::strlen (data), nullptr, 0);
+
+        if (length.has_value() && *length >= (size_t) PresetDataBlock::storedSize)
+            ++count;
+    }
+
+    return count;
+}
+} // namespace
+
 void BXVandoriumLibrary::read (LoadReport& report)
 {
+    XmlFile xml;
+    xml.load (fileForPath (filePath));
+    presets = presetsOf (xml, report, false);
+}
+
+std::vector<BXVandoriumPreset> BXVandoriumLibrary::presetsFromFileBytes (const void* data, size_t size, LoadReport& report)
+{
+    XmlFile xml;
+    xml.parse (data, size);
+    return presetsOf (xml, report, false);
+}
+
+BXVandoriumLibrary BXVandoriumLibrary::rescue (const juce::String& path, LoadReport& report)
+{
+    BXVandoriumLibrary library;
+    library.isVirtual = false;
+    library.name = nameFromFileName (juce::File::createFileWithoutCheckingPath (path).getFileName());
+    library.filePath = path;
+
+    XmlFile xml;
+    xml.load (fileForPath (path));
+    library.presets = presetsOf (xml, report, true);
+    return library;
+}
+
+std::vector<BXVandoriumPreset> BXVandoriumLibrary::presetsOf (const XmlFile& xml, LoadReport& report, bool rescuing)
+{
+    using Problem = LoadReport::FileProblem;
+    static constexpr Problem problems[] = { Problem::none, Problem::missing, Problem::notRegularFile, Problem::tooLarge, Problem::unreadable, Problem::notWellFormed, Problem::tooDeep };
+
     report = {};
-    const auto file = fileForPath (filePath);
+    report.fileProblem = problems[(int) xml.problem];
+    report.fileProblemText = xml.describe();
 
-    if (! file.existsAsFile())
+    std::vector<BXVandoriumPreset> result;
+    const auto root = rescuing ? xml.partialRoot() : xml.root();
+
+    if (! root)
+        return result;
+
+    if (std::strcmp (root.name(), "Presets") != 0)
     {
-        report.fileProblem = LoadReport::FileProblem::missing;
-        return;
+        report.fileProblem = Problem::wrongRoot;
+        report.fileProblemText = "has no <Presets> root element";
+        return result;
     }
 
-    auto root = juce::XmlDocument::parse (file);
-
-    if (root == nullptr)
-    {
-        report.fileProblem = LoadReport::FileProblem::notXml;
-        return;
-    }
-
-    if (root->getTagName() != "Presets")
-    {
-        report.fileProblem = LoadReport::FileProblem::wrongRoot;
-        return;
-    }
-
-    presets.reserve ((size_t) root->getNumChildElements());
     int index = 0;
 
-    for (auto* element : root->getChildIterator())
+    for (auto element = root.first_child(); element; element = element.next_sibling())
     {
-        const auto elementIndex = index++;
+        if (element.type() != pugi::node_element)
+            continue;
 
-        if (! element->hasTagName ("Preset"))
+        const auto elementIndex = index++;
+        auto skip = [&] (const juce::String& reason)
+        { report.skipped.push_back ({ elementIndex, stringFromUntrustedUtf8 (element.name()), reason }); };
+
+        if (std::strcmp (element.name(), "Preset") != 0)
         {
-            report.skipped.push_back ({ elementIndex, element->getTagName(), "not a Preset element" });
+            skip ("not a Preset element");
             continue;
         }
 
-        if (! element->hasAttribute ("data"))
+        const auto data = element.attribute ("data");
+
+        if (! data)
         {
-            report.skipped.push_back ({ elementIndex, element->getTagName(), "no data attribute" });
+            skip ("no data attribute");
             continue;
         }
 
         // Decoded on the stack: only the first 122 bytes make the block.
-        const auto& data = element->getStringAttribute ("data");
         juce::uint8 block[PresetDataBlock::storedSize];
-        const auto decodedLength = base64DecodePrefix (data.toRawUTF8(), std::strlen (data.toRawUTF8()), block, sizeof (block));
+        const auto decodedLength = base64DecodePrefix (data.value(), std::strlen (data.value()), block, sizeof (block));
 
         if (! decodedLength.has_value())
         {
-            report.skipped.push_back ({ elementIndex, element->getTagName(), "data is not valid Base64" });
+            skip ("data is not valid Base64");
             continue;
         }
 
         if (*decodedLength < (size_t) PresetDataBlock::storedSize)
         {
-            report.skipped.push_back ({ elementIndex,
-                                        element->getTagName(),
-                                        "data holds " + juce::String ((int) *decodedLength) + " bytes, a preset needs 122" });
+            skip ("data holds " + juce::String ((int) *decodedLength) + " bytes, a preset needs 122");
             continue;
         }
 
@@ -100,13 +154,18 @@ void BXVandoriumLibrary::read (LoadReport& report)
             words[i] = (juce::uint16) ((block[2 * i] << 8) | block[2 * i + 1]);
 
         // The name attribute replaces the name the block carries.
-        const auto& presetName = element->getStringAttribute ("name");
-        presets.push_back (BXVandoriumPreset::fromDataBlock (words,
-                                                             presetName.length() > BXVandoriumPreset::maxNameLength
-                                                                 ? presetName.substring (0, BXVandoriumPreset::maxNameLength)
-                                                                 : presetName));
+        int replacedBytes = 0;
+        const auto rawName = attributeText (element, "name", &replacedBytes);
+        const auto presetName = BXVandoriumPreset::cleanName (rawName);
+
+        if (replacedBytes > 0 || presetName != rawName.substring (0, BXVandoriumPreset::maxNameLength))
+            ++report.namesRepaired;
+
+        result.push_back (BXVandoriumPreset::fromDataBlock (words, presetName));
         ++report.loaded;
     }
+
+    return result;
 }
 
 //==============================================================================
@@ -167,7 +226,15 @@ bool BXVandoriumLibrary::save() const
 
     // One block and one write: many small writes cost more than building it.
     const auto bytes = toFileBytes();
-    return replaceFileContent (fileForPath (filePath), bytes.data(), bytes.size());
+    const auto expected = presets.size();
+
+    // The written file must read back with every preset before it may
+    // replace the old one.
+    return replaceFileContent (fileForPath (filePath), bytes.data(), bytes.size(), [expected] (const juce::File& written)
+                               {
+                                   XmlFile xml;
+                                   xml.load (written);
+                                   return countReadablePresets (xml) == expected; });
 }
 
 //==============================================================================

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+class XmlFile;
+
 /** A named, ordered list of presets, normally backed by one ".vandorium" file.
 
     A virtual library (the aggregate "ALL" and the copy of the instrument's
@@ -25,7 +27,11 @@ public:
         {
             none,
             missing,
-            notXml,
+            notRegularFile,
+            tooLarge,
+            unreadable,
+            notWellFormed,
+            tooDeep,
             wrongRoot
         };
 
@@ -37,8 +43,10 @@ public:
         };
 
         FileProblem fileProblem = FileProblem::none;
+        juce::String fileProblemText; // "is a folder, not a file", ...
         std::vector<Skipped> skipped;
         int loaded = 0;
+        int namesRepaired = 0; // names with bytes that were not UTF-8, or characters a preset cannot hold
     };
 
     /** An empty virtual library named "ALL". */
@@ -49,6 +57,16 @@ public:
 
     /** Reads a library file and tells what it skipped. */
     BXVandoriumLibrary (const juce::String& path, bool factory, LoadReport& report);
+
+    /** The presets a library file's bytes hold, as the loading constructor
+        reads them; anything that is not a clean library gives none.
+    */
+    static std::vector<BXVandoriumPreset> presetsFromFileBytes (const void* data, size_t size, LoadReport& report);
+
+    /** Reads what a damaged library file still holds: from a file that breaks
+        off or turns malformed, the presets before the damage.
+    */
+    static BXVandoriumLibrary rescue (const juce::String& path, LoadReport& report);
 
     BXVandoriumLibrary (const BXVandoriumLibrary&) = default;
     BXVandoriumLibrary& operator= (const BXVandoriumLibrary&) = default;
@@ -122,4 +140,5 @@ public:
 
 private:
     void read (LoadReport& report);
+    static std::vector<BXVandoriumPreset> presetsOf (const XmlFile& xml, LoadReport& report, bool rescuing);
 };

@@ -55,7 +55,10 @@ juce::String decodeName (const juce::uint8* bytes, int count)
     juce::juce_wchar characters[BXVandoriumPreset::maxNameLength + 1] = {};
 
     for (int i = 0; i < length; ++i)
-        characters[i] = upperOf (bytes[i]);
+    {
+        const auto c = (juce::juce_wchar) upperOf (bytes[i]);
+        characters[i] = BXVandoriumPreset::isNameCharacter (c) ? c : '?';
+    }
 
     return juce::String (juce::CharPointer_UTF32 (characters));
 }
@@ -88,6 +91,33 @@ const juce::String& BXVandoriumPreset::defaultName()
 {
     static const juce::String text ("NEW PRESET");
     return text;
+}
+
+juce::String BXVandoriumPreset::cleanName (const juce::String& text)
+{
+    auto source = text.getCharPointer();
+
+    // Nearly every name is already clean and short.
+    if (text.length() <= maxNameLength)
+    {
+        bool clean = true;
+
+        for (auto p = source; ! p.isEmpty() && clean;)
+            clean = isNameCharacter (p.getAndAdvance());
+
+        if (clean)
+            return text;
+    }
+
+    juce::juce_wchar characters[maxNameLength + 1] = {};
+
+    for (int i = 0; i < maxNameLength && ! source.isEmpty(); ++i)
+    {
+        const auto c = source.getAndAdvance();
+        characters[i] = isNameCharacter (c) ? c : '?';
+    }
+
+    return juce::String (juce::CharPointer_UTF32 (characters));
 }
 
 const char* BXVandoriumPreset::effectBlockText (int effectValue) noexcept

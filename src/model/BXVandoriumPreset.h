@@ -26,6 +26,18 @@ public:
     /** "NEW PRESET", shared so that new records need no allocation of their own. */
     static const juce::String& defaultName();
 
+    /** A name as a preset can hold it: the data block keeps one byte per
+        character, so control characters and characters above U+00FF become
+        "?"; then cut to maxNameLength characters.
+    */
+    static juce::String cleanName (const juce::String& text);
+
+    /** Whether a character survives in a preset name unchanged. */
+    static bool isNameCharacter (juce::juce_wchar c) noexcept
+    {
+        return (c >= 0x20 && c < 0x7f) || (c >= 0xa0 && c <= 0xff);
+    }
+
     /** Decodes a record from the block's words W0..W60. */
     static BXVandoriumPreset fromDataBlock (const PresetDataBlock::Words& words);
 

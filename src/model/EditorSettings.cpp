@@ -2,6 +2,8 @@
 
 #include "Base64.h"
 #include "SafeFileWriter.h"
+#include "Utf8Text.h"
+#include "XmlFile.h"
 #include "XmlText.h"
 
 namespace
@@ -11,10 +13,31 @@ juce::String withSeparator (const juce::File& folder)
     return folder.getFullPathName() + juce::File::getSeparatorString();
 }
 
-// The reading of XmlElement::getBoolAttribute with a default of false.
-bool readSwitch (const juce::XmlElement& element)
+// True when the first character after leading white space is 1, t, T, y or
+// Y: the framework's boolean reading of an attribute, false when absent.
+bool readSwitch (const pugi::xml_node& element)
 {
-    return element.getBoolAttribute ("value", false);
+    const auto* p = element.attribute ("value").value();
+
+    while (*p == ' ' || *p == '\t' || *p == '\r' || *p == '\n')
+        ++p;
+
+    return *p == '1' || *p == 't' || *p == 'T' || *p == 'y' || *p == 'Y';
+}
+
+// Control characters cannot be written back into an XML attribute.
+juce::String printable (const juce::String& text)
+{
+    juce::String result;
+    result.preallocateBytes (text.getNumBytesAsUTF8());
+
+    for (auto p = text.getCharPointer(); ! p.isEmpty();)
+    {
+        const auto c = p.getAndAdvance();
+        result += (c < 0x20 || c == 0x7f) ? (juce::juce_wchar) '?' : c;
+    }
+
+    return result;
 }
 } // namespace
 
@@ -40,48 +63,75 @@ void EditorSettings::load (const AppFolders& folders)
     defaultLibraries.createDirectory();
     libraryFolder = withSeparator (defaultLibraries);
 
+    // Left behind by an instance killed during a save.
+    removeStaleTemporaryFiles (settings);
+    removeStaleTemporaryFiles (defaultLibraries);
+
     readFile (libraryFolder);
+
+    if (libraryFolder != withSeparator (defaultLibraries))
+        removeStaleTemporaryFiles (fileForPath (libraryFolder));
     prepareFirstStartLibrary (defaultLibraries);
     loaded = true;
 }
 
 void EditorSettings::readFile (const juce::String& defaultLibraryFolder)
 {
-    auto root = juce::XmlDocument::parse (getSettingsFile());
+    XmlFile xml;
+    xml.load (getSettingsFile());
+    applyDocument (xml, defaultLibraryFolder);
+}
 
-    if (root == nullptr || root->getTagName() != "Settings")
+void EditorSettings::applyFileBytes (const void* data, size_t size, const juce::String& defaultLibraryFolder)
+{
+    XmlFile xml;
+    xml.parse (data, size);
+    applyDocument (xml, defaultLibraryFolder);
+}
+
+void EditorSettings::applyDocument (const XmlFile& xml, const juce::String& defaultLibraryFolder)
+{
+    const auto root = xml.root();
+
+    if (! root || std::strcmp (root.name(), "Settings") != 0)
         return;
 
-    for (auto* child : root->getChildIterator())
+    for (auto child = root.first_child(); child; child = child.next_sibling())
     {
-        const auto tag = child->getTagName();
+        if (child.type() != pugi::node_element)
+            continue;
 
-        if (tag == "LibraryFilePath")
+        const auto* tag = child.name();
+
+        if (std::strcmp (tag, "LibraryFilePath") == 0)
         {
-            const auto decoded = base64Decode (child->getStringAttribute ("value"));
+            const auto* value = child.attribute ("value").value();
+            const auto decoded = base64Decode (value, std::strlen (value));
             juce::String folder;
+            int replacedBytes = 0;
 
             if (decoded.has_value() && ! decoded->empty())
-                folder = juce::String::fromUTF8 ((const char*) decoded->data(), (int) decoded->size());
+                folder = stringFromUntrustedUtf8 ((const char*) decoded->data(), decoded->size(), &replacedBytes);
 
             // A path that decodes to nothing usable keeps the default folder
             // instead of silently writing libraries into the working folder.
-            libraryFolder = juce::File::isAbsolutePath (folder) ? folder : defaultLibraryFolder;
+            const auto usable = replacedBytes == 0 && juce::File::isAbsolutePath (folder) && printable (folder) == folder;
+            libraryFolder = usable ? folder : defaultLibraryFolder;
 
             if (! libraryFolder.endsWith (juce::File::getSeparatorString()))
                 libraryFolder += juce::File::getSeparatorString();
         }
-        else if (tag == "ShowQuickStartGuide")
+        else if (std::strcmp (tag, "ShowQuickStartGuide") == 0)
         {
-            showQuickStartGuide = readSwitch (*child);
+            showQuickStartGuide = readSwitch (child);
         }
-        else if (tag == "ShowTooltips")
+        else if (std::strcmp (tag, "ShowTooltips") == 0)
         {
-            showTooltips = readSwitch (*child);
+            showTooltips = readSwitch (child);
         }
-        else if (tag == "CurrentLibraryName")
+        else if (std::strcmp (tag, "CurrentLibraryName") == 0)
         {
-            currentLibraryName = child->getStringAttribute ("value");
+            currentLibraryName = printable (attributeText (child, "value"));
         }
     }
 }
@@ -127,5 +177,21 @@ bool EditorSettings::save() const
     if (settingsFolder.isEmpty())
         return false;
 
-    return replaceFileContent (getSettingsFile(), toFileText());
+    // The written file must read back to the same values before it may
+    // replace the old one.
+    return replaceFileContent (getSettingsFile(), toFileText(), [this] (const juce::File& written)
+                               {
+                                   XmlFile xml;
+                                   xml.load (written);
+                                   EditorSettings readBack;
+                                   readBack.showQuickStartGuide = ! showQuickStartGuide;
+                                   readBack.showTooltips = ! showTooltips;
+                                   readBack.applyDocument (xml, {});
+                                   return readBack.hasSameStoredValues (*this); });
+}
+
+bool EditorSettings::hasSameStoredValues (const EditorSettings& other) const
+{
+    return libraryFolder == other.libraryFolder && showQuickStartGuide == other.showQuickStartGuide
+           && showTooltips == other.showTooltips && currentLibraryName == other.currentLibraryName;
 }

@@ -4,6 +4,8 @@
 
 #include <juce_core/juce_core.h>
 
+class XmlFile;
+
 /** The editor's few stored choices and its two folders, kept in
     "settings.xml" in the settings folder and written whenever a choice
     changes. The firmware version text travels with it but is never stored.
@@ -34,6 +36,14 @@ public:
     */
     bool save() const;
 
+    /** Applies a settings file's bytes to the stored fields, as loading
+        does; anything that is not a clean settings file changes nothing.
+    */
+    void applyFileBytes (const void* data, size_t size, const juce::String& defaultLibraryFolder);
+
+    /** Whether the fields that the file stores are equal. */
+    bool hasSameStoredValues (const EditorSettings& other) const;
+
     /** The exact text that save writes. */
     juce::String toFileText() const;
 
@@ -51,6 +61,7 @@ public:
 
 private:
     void readFile (const juce::String& defaultLibraryFolder);
+    void applyDocument (const XmlFile& xml, const juce::String& defaultLibraryFolder);
     void prepareFirstStartLibrary (const juce::File& defaultLibraryFolder);
 
     juce::File resourceFolder;

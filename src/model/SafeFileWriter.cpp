@@ -1,39 +1,125 @@
 #include "SafeFileWriter.h"
 
-bool replaceFileContent (const juce::File& target, const void* data, size_t numBytes)
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace
+{
+juce::File temporaryFileFor (const juce::File& target)
+{
+    // ".NAME.PID-RANDOM.vdtmp": hidden, and the process id tells a later
+    // start whether the write that made it may still be running.
+    const auto random = juce::String::toHexString (juce::Random::getSystemRandom().nextInt64());
+    return target.getSiblingFile ("." + target.getFileName() + "." + juce::String ((int) ::getpid()) + "-" + random + temporaryFileSuffix);
+}
+
+bool writeAll (int descriptor, const char* data, size_t numBytes)
+{
+    while (numBytes > 0)
+    {
+        const auto written = ::write (descriptor, data, numBytes);
+
+        if (written < 0)
+        {
+            if (errno == EINTR)
+                continue;
+
+            return false;
+        }
+
+        data += written;
+        numBytes -= (size_t) written;
+    }
+
+    return true;
+}
+
+bool writeAndSync (const juce::File& file, const void* data, size_t numBytes)
+{
+    const auto descriptor = ::open (file.getFullPathName().toRawUTF8(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+
+    if (descriptor < 0)
+        return false;
+
+    // Synced before the move, so a power cut never puts an unwritten file in
+    // place of a good one.
+    const auto ok = writeAll (descriptor, static_cast<const char*> (data), numBytes) && ::fsync (descriptor) == 0;
+    return (::close (descriptor) == 0) && ok;
+}
+
+void syncFolder (const juce::File& folder)
+{
+    const auto descriptor = ::open (folder.getFullPathName().toRawUTF8(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+
+    if (descriptor >= 0)
+    {
+        ::fsync (descriptor);
+        ::close (descriptor);
+    }
+}
+
+bool processIsGone (const juce::String& fileName)
+{
+    // ".NAME.PID-RANDOM.vdtmp"
+    const auto stem = fileName.dropLastCharacters ((int) std::strlen (temporaryFileSuffix));
+    const auto pidText = stem.fromLastOccurrenceOf (".", false, false).upToFirstOccurrenceOf ("-", false, false);
+
+    if (pidText.isEmpty() || ! pidText.containsOnly ("0123456789") || pidText.length() > 9)
+        return true;
+
+    const auto pid = (pid_t) pidText.getIntValue();
+
+    if (pid <= 0)
+        return true;
+
+    if (pid == ::getpid())
+        return false;
+
+    return ::kill (pid, 0) != 0 && errno == ESRCH;
+}
+} // namespace
+
+bool replaceFileContent (const juce::File& target, const void* data, size_t numBytes, const WrittenFileCheck& check)
 {
     if (target.isDirectory())
         return false;
 
-    if (! target.getParentDirectory().createDirectory())
+    const auto folder = target.getParentDirectory();
+
+    if (! folder.createDirectory())
         return false;
 
-    juce::TemporaryFile temp (target, juce::TemporaryFile::useHiddenFile);
+    const auto temp = temporaryFileFor (target);
 
+    if (writeAndSync (temp, data, numBytes)
+        && (check == nullptr || check (temp))
+        && ::rename (temp.getFullPathName().toRawUTF8(), target.getFullPathName().toRawUTF8()) == 0)
     {
-        juce::FileOutputStream out (temp.getFile());
-
-        if (! out.openedOk())
-            return false;
-
-        if (numBytes > 0 && ! out.write (data, numBytes))
-            return false;
-
-        // Flushing also syncs the file to disk, so the move below never
-        // puts an unwritten file in place of a good one.
-        out.flush();
-
-        if (out.getStatus().failed())
-            return false;
+        syncFolder (folder);
+        return true;
     }
 
-    return temp.overwriteTargetFileWithTemporary();
+    temp.deleteFile();
+    return false;
 }
 
-bool replaceFileContent (const juce::File& target, const juce::String& text)
+bool replaceFileContent (const juce::File& target, const juce::String& text, const WrittenFileCheck& check)
 {
     const auto utf8 = text.toRawUTF8();
-    return replaceFileContent (target, utf8, std::strlen (utf8));
+    return replaceFileContent (target, utf8, std::strlen (utf8), check);
+}
+
+int removeStaleTemporaryFiles (const juce::File& folder)
+{
+    int removed = 0;
+
+    for (const auto& file : folder.findChildFiles (juce::File::findFiles, false, juce::String ("*") + temporaryFileSuffix))
+        if (processIsGone (file.getFileName()) && file.deleteFile())
+            ++removed;
+
+    return removed;
 }
 
 juce::File fileForPath (const juce::String& path)

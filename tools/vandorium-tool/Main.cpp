@@ -4,7 +4,9 @@
 #include "model/BankDump.h"
 #include "model/PresetFields.h"
 #include "model/PresetNumbering.h"
+#include "model/SafeFileReader.h"
 #include "model/SafeFileWriter.h"
+#include "model/XmlFile.h"
 
 #include <juce_core/juce_core.h>
 
@@ -25,6 +27,7 @@ const char* const generalHelp =
     "  to-syx LIBRARY OUT     write the library's first 32 presets as a bank dump .syx file\n"
     "  from-syx IN OUT        write the 32 presets of a bank dump as a library file\n"
     "  check FILE             validate a library file and report what it skips\n"
+    "  check --repair FILE    rewrite a damaged library file with what it still holds\n"
     "\n"
     "'vandorium-tool COMMAND --help' describes one command.\n";
 
@@ -48,11 +51,17 @@ const std::map<std::string, const char*> commandHelp {
       "Exit status: 0 written, 1 the dump is too short for 32 presets,\n"
       "2 IN cannot be read, is no bank dump, or OUT cannot be written.\n" },
     { "check",
-      "usage: vandorium-tool check FILE\n"
+      "usage: vandorium-tool check [--repair] FILE\n"
       "Validates a library file and reports, for every element, what was skipped\n"
-      "and why.\n"
-      "Exit status: 0 everything loaded, 1 something was skipped,\n"
-      "2 the file is missing, not XML, or has no Presets root element.\n" },
+      "and why, and how many names held bytes that are not UTF-8 (shown as \"?\").\n"
+      "A file is refused when it is not a regular file, is larger than 32 MiB,\n"
+      "nests elements more than 64 levels deep or is not well-formed XML.\n"
+      "--repair writes FILE back as a clean library holding every preset that\n"
+      "can still be read, even from a file that breaks off or turns malformed\n"
+      "part-way; the original is kept as FILE.bak.\n"
+      "Exit status: 0 everything loaded (or repaired), 1 something was skipped,\n"
+      "2 the file cannot be read as a library (or nothing could be rescued, or\n"
+      "the repaired file cannot be written).\n" },
 };
 
 int usageError (const juce::String& message, const std::string& command = {})
@@ -71,6 +80,32 @@ int failure (const juce::String& message, int status)
 juce::File argumentFile (const juce::String& argument)
 {
     return juce::File::getCurrentWorkingDirectory().getChildFile (argument);
+}
+
+/** Why an output file cannot be written there, or empty. */
+juce::String outputProblem (const juce::File& output)
+{
+    if (! output.getParentDirectory().isDirectory())
+        return "cannot write " + output.getFullPathName() + ": the folder " + output.getParentDirectory().getFullPathName() + " does not exist";
+
+    if (output.isDirectory())
+        return "cannot write " + output.getFullPathName() + ": it is a folder";
+
+    return {};
+}
+
+/** Names may hold anything a file held: never print control characters raw. */
+std::string printable (const juce::String& text)
+{
+    juce::String result;
+
+    for (auto p = text.getCharPointer(); ! p.isEmpty();)
+    {
+        const auto c = p.getAndAdvance();
+        result += (c < 0x20 || c == 0x7f || (c >= 0x80 && c < 0xa0)) ? (juce::juce_wchar) '?' : c;
+    }
+
+    return result.toStdString();
 }
 
 bool looksLikeBankDump (const juce::MemoryBlock& data)
@@ -104,19 +139,15 @@ struct LoadedPresets
 
 std::optional<LoadedPresets> loadAny (const juce::File& file, juce::String& error)
 {
-    if (! file.existsAsFile())
+    const auto read = readWholeFile (file, XmlFile::maxFileBytes);
+
+    if (! read.ok())
     {
-        error = "no such file: " + file.getFullPathName();
+        error = file.getFullPathName() + " " + read.describe (XmlFile::maxFileBytes);
         return std::nullopt;
     }
 
-    juce::MemoryBlock data;
-
-    if (! file.loadFileAsData (data))
-    {
-        error = "cannot read " + file.getFullPathName();
-        return std::nullopt;
-    }
+    const juce::MemoryBlock data (read.bytes.data(), read.bytes.size());
 
     if (looksLikeBankDump (data))
     {
@@ -132,15 +163,15 @@ std::optional<LoadedPresets> loadAny (const juce::File& file, juce::String& erro
     }
 
     BXVandoriumLibrary::LoadReport report;
-    BXVandoriumLibrary library (file.getFullPathName(), false, report);
+    auto presets = BXVandoriumLibrary::presetsFromFileBytes (data.getData(), data.getSize(), report);
 
     if (report.fileProblem != BXVandoriumLibrary::LoadReport::FileProblem::none)
     {
-        error = file.getFileName() + " is neither a library file nor a bank dump";
+        error = file.getFileName() + " is neither a library file nor a bank dump: it " + report.fileProblemText;
         return std::nullopt;
     }
 
-    return LoadedPresets { library.getName(), std::move (library.presets) };
+    return LoadedPresets { BXVandoriumLibrary::nameFromFileName (file.getFileName()), std::move (presets) };
 }
 
 int listCommand (const juce::StringArray& args)
@@ -163,7 +194,7 @@ int listCommand (const juce::StringArray& args)
     if (! json)
     {
         for (int i = 0; i < count; ++i)
-            std::cout << presetNumberText (i, count) << " " << loaded->presets[(size_t) i].name << "\n";
+            std::cout << presetNumberText (i, count) << " " << printable (loaded->presets[(size_t) i].name) << "\n";
 
         return exitOk;
     }
@@ -205,7 +236,10 @@ int toSyxCommand (const juce::StringArray& args)
     BXVandoriumLibrary library (input.getFullPathName(), false, report);
 
     if (report.fileProblem != BXVandoriumLibrary::LoadReport::FileProblem::none)
-        return failure (input.getFullPathName() + " is not a readable library file", exitUnreadable);
+        return failure (input.getFullPathName() + " is not a readable library file: it " + report.fileProblemText, exitUnreadable);
+
+    if (const auto problem = outputProblem (output); problem.isNotEmpty())
+        return failure (problem, exitUnreadable);
 
     auto presets = library.presets;
 
@@ -239,10 +273,15 @@ int fromSyxCommand (const juce::StringArray& args)
     if (output == input)
         return usageError ("OUT must not be the bank dump file itself", "from-syx");
 
-    juce::MemoryBlock data;
+    const auto read = readWholeFile (input, XmlFile::maxFileBytes);
 
-    if (! input.existsAsFile() || ! input.loadFileAsData (data))
-        return failure ("cannot read " + input.getFullPathName(), exitUnreadable);
+    if (! read.ok())
+        return failure ("cannot read " + input.getFullPathName() + ": it " + read.describe (XmlFile::maxFileBytes), exitUnreadable);
+
+    if (const auto problem = outputProblem (output); problem.isNotEmpty())
+        return failure (problem, exitUnreadable);
+
+    const juce::MemoryBlock data (read.bytes.data(), read.bytes.size());
 
     if (! hasBankDumpHeader (data))
         return failure (input.getFileName() + " does not start with a bank dump header", exitUnreadable);
@@ -261,36 +300,72 @@ int fromSyxCommand (const juce::StringArray& args)
     return exitOk;
 }
 
-int checkCommand (const juce::StringArray& args)
+void printReport (const BXVandoriumLibrary::LoadReport& report)
 {
-    if (args.size() != 1)
-        return usageError ("check takes one FILE", "check");
+    for (const auto& skipped : report.skipped)
+        std::cout << "element " << skipped.elementIndex + 1 << " <" << printable (skipped.tagName) << ">: skipped, " << skipped.reason << "\n";
 
-    const auto file = argumentFile (args[0]);
+    if (report.namesRepaired > 0)
+        std::cout << report.namesRepaired << (report.namesRepaired == 1 ? " name" : " names")
+                  << " held bytes that are not UTF-8 or characters a preset cannot hold; shown as \"?\"\n";
+}
+
+int repairCommand (const juce::File& file)
+{
     BXVandoriumLibrary::LoadReport report;
-    BXVandoriumLibrary library (file.getFullPathName(), false, report);
+    auto library = BXVandoriumLibrary::rescue (file.getFullPathName(), report);
 
     using Problem = BXVandoriumLibrary::LoadReport::FileProblem;
 
-    switch (report.fileProblem)
-    {
-        case Problem::missing:
-            return failure ("no such file: " + file.getFullPathName(), exitUnreadable);
-        case Problem::notXml:
-            return failure (file.getFileName() + " is not well-formed XML", exitUnreadable);
-        case Problem::wrongRoot:
-            return failure (file.getFileName() + " has no <Presets> root element", exitUnreadable);
-        case Problem::none:
-            break;
-    }
+    if (report.fileProblem != Problem::none && report.fileProblem != Problem::notWellFormed)
+        return failure (file.getFullPathName() + " " + report.fileProblemText + "; nothing was changed", exitUnreadable);
 
-    for (const auto& skipped : report.skipped)
-        std::cout << "element " << skipped.elementIndex + 1 << " <" << skipped.tagName << ">: skipped, " << skipped.reason << "\n";
+    if (report.fileProblem == Problem::notWellFormed && report.loaded == 0)
+        return failure (file.getFileName() + " " + report.fileProblemText + " and holds no preset before the damage; nothing was changed", exitUnreadable);
 
-    std::cout << library.getName() << ": " << report.loaded << " presets loaded, "
+    printReport (report);
+
+    if (report.fileProblem == Problem::notWellFormed)
+        std::cout << file.getFileName() << " " << report.fileProblemText << "; the presets before the damage are kept\n";
+
+    const auto backup = file.getSiblingFile (file.getFileName() + ".bak");
+
+    if (! file.copyFileTo (backup))
+        return failure ("cannot keep the original as " + backup.getFullPathName() + "; nothing was changed", exitUnreadable);
+
+    if (! library.save())
+        return failure ("cannot write " + file.getFullPathName() + "; the original is unchanged", exitUnreadable);
+
+    std::cout << library.getName() << ": repaired with " << report.loaded << " presets; the original is kept as "
+              << backup.getFileName() << "\n";
+    return exitOk;
+}
+
+int checkCommand (const juce::StringArray& args)
+{
+    auto files = args;
+    const auto repair = files.contains ("--repair");
+    files.removeString ("--repair");
+
+    if (files.size() != 1)
+        return usageError ("check takes one FILE", "check");
+
+    const auto file = argumentFile (files[0]);
+
+    if (repair)
+        return repairCommand (file);
+
+    BXVandoriumLibrary::LoadReport report;
+    BXVandoriumLibrary library (file.getFullPathName(), false, report);
+
+    if (report.fileProblem != BXVandoriumLibrary::LoadReport::FileProblem::none)
+        return failure (file.getFullPathName() + " " + report.fileProblemText, exitUnreadable);
+
+    printReport (report);
+    std::cout << printable (library.getName()) << ": " << report.loaded << " presets loaded, "
               << report.skipped.size() << " elements skipped\n";
 
-    return report.skipped.empty() ? exitOk : exitSkipped;
+    return report.skipped.empty() && report.namesRepaired == 0 ? exitOk : exitSkipped;
 }
 } // namespace
 

@@ -1,0 +1,163 @@
+#include "XmlFile.h"
+
+#include "Utf8Text.h"
+
+namespace
+{
+// Entity references decoded, attribute white space as XML prescribes, line
+// ends normalised; text, comments and declarations are not kept.
+constexpr unsigned int parseOptions = pugi::parse_escapes | pugi::parse_wconv_attribute | pugi::parse_eol;
+
+int lineAt (const char* data, size_t size, ptrdiff_t offset)
+{
+    const auto end = (size_t) std::clamp<ptrdiff_t> (offset, 0, (ptrdiff_t) size);
+    return 1 + (int) std::count (data, data + end, '\n');
+}
+
+pugi::xml_node nextElement (pugi::xml_node node)
+{
+    while (node && node.type() != pugi::node_element)
+        node = node.next_sibling();
+
+    return node;
+}
+
+/** Depth of the deepest element, without recursion; stops past the limit. */
+int depthOf (const pugi::xml_node& root, int limit)
+{
+    int depth = 1, deepest = 1;
+    auto node = root;
+
+    for (;;)
+    {
+        if (auto child = nextElement (node.first_child()))
+        {
+            node = child;
+            deepest = std::max (deepest, ++depth);
+
+            if (deepest > limit)
+                return deepest;
+
+            continue;
+        }
+
+        // The next element after this one, at its level or further up.
+        while (node != root)
+        {
+            if (auto sibling = nextElement (node.next_sibling()))
+            {
+                node = sibling;
+                break;
+            }
+
+            node = node.parent();
+            --depth;
+        }
+
+        if (node == root)
+            return deepest;
+    }
+}
+} // namespace
+
+void XmlFile::load (const juce::File& file)
+{
+    const auto read = readWholeFile (file, maxFileBytes);
+
+    switch (read.problem)
+    {
+        case FileReadResult::Problem::none:
+            parse (read.bytes.data(), read.bytes.size());
+            return;
+        case FileReadResult::Problem::missing:
+            problem = Problem::missing;
+            break;
+        case FileReadResult::Problem::notRegularFile:
+            problem = Problem::notRegularFile;
+            break;
+        case FileReadResult::Problem::tooLarge:
+            problem = Problem::tooLarge;
+            break;
+        case FileReadResult::Problem::unreadable:
+            problem = Problem::unreadable;
+            break;
+    }
+
+    document.reset();
+    detail = read.describe (maxFileBytes);
+}
+
+void XmlFile::parse (const void* data, size_t size)
+{
+    errorLine = 0;
+    detail = {};
+
+    const auto result = document.load_buffer (data, size, parseOptions, pugi::encoding_auto);
+
+    if (! result)
+    {
+        problem = Problem::notWellFormed;
+        errorLine = lineAt (static_cast<const char*> (data), size, result.offset);
+        detail = result.description();
+        return;
+    }
+
+    int elements = 0;
+
+    for (auto child : document.children())
+        if (child.type() == pugi::node_element)
+            ++elements;
+
+    if (elements != 1)
+    {
+        problem = Problem::notWellFormed;
+        detail = elements == 0 ? "no root element" : "more than one root element";
+        return;
+    }
+
+    if (depthOf (document.document_element(), maxDepth) > maxDepth)
+    {
+        problem = Problem::tooDeep;
+        return;
+    }
+
+    problem = Problem::none;
+}
+
+juce::String XmlFile::describe() const
+{
+    switch (problem)
+    {
+        case Problem::none:
+            return {};
+        case Problem::missing:
+        case Problem::notRegularFile:
+        case Problem::tooLarge:
+        case Problem::unreadable:
+            return detail;
+        case Problem::notWellFormed:
+            return "is not well-formed XML (" + (errorLine > 0 ? "line " + juce::String (errorLine) + ": " : juce::String()) + detail.toLowerCase() + ")";
+        case Problem::tooDeep:
+            return "nests elements more than " + juce::String (maxDepth) + " levels deep";
+    }
+
+    return {};
+}
+
+pugi::xml_node XmlFile::root() const
+{
+    return problem == Problem::none ? document.document_element() : pugi::xml_node();
+}
+
+pugi::xml_node XmlFile::partialRoot() const
+{
+    if (problem == Problem::none || problem == Problem::notWellFormed)
+        return document.document_element();
+
+    return {};
+}
+
+juce::String attributeText (const pugi::xml_node& element, const char* name, int* replacedBytes)
+{
+    return stringFromUntrustedUtf8 (element.attribute (name).value(), replacedBytes);
+}
