@@ -111,9 +111,33 @@ bool replaceFileContent (const juce::File& target, const juce::String& text, con
     return replaceFileContent (target, utf8, std::strlen (utf8), check);
 }
 
+namespace
+{
+/** Earlier versions wrote through the framework's hidden temporary files,
+    ".NAME_tempHEX.EXT", which a kill during a save left behind; named like
+    a library, one would pass for a library file.
+*/
+bool isLegacyTemporaryFile (const juce::String& fileName)
+{
+    if (! fileName.startsWithChar ('.'))
+        return false;
+
+    const auto stem = fileName.upToLastOccurrenceOf (".", false, false);
+    const auto extension = fileName.fromLastOccurrenceOf (".", true, false);
+    const auto hex = stem.fromLastOccurrenceOf ("_temp", false, false);
+
+    return stem.contains ("_temp") && hex.isNotEmpty() && hex.containsOnly ("0123456789abcdef")
+        && (extension == ".vandorium" || extension == ".xml" || extension == ".syx");
+}
+} // namespace
+
 int removeStaleTemporaryFiles (const juce::File& folder)
 {
     int removed = 0;
+
+    for (const auto& file : folder.findChildFiles (juce::File::findFiles, false, ".*_temp*"))
+        if (isLegacyTemporaryFile (file.getFileName()) && file.deleteFile())
+            ++removed;
 
     for (const auto& file : folder.findChildFiles (juce::File::findFiles, false, juce::String ("*") + temporaryFileSuffix))
         if (processIsGone (file.getFileName()) && file.deleteFile())

@@ -12,15 +12,16 @@ struct ToolResult
     juce::String output;
 };
 
-ToolResult runTool (const juce::StringArray& arguments)
+ToolResult runTool (const juce::StringArray& arguments, int streams = juce::ChildProcess::wantStdOut)
 {
     juce::StringArray command { VANDORIUM_TOOL_PATH };
     command.addArray (arguments);
 
     juce::ChildProcess process;
 
-    // Only standard output: debug builds print a banner on standard error.
-    if (! process.start (command, juce::ChildProcess::wantStdOut))
+    // Only standard output by default: debug builds print a banner on
+    // standard error.
+    if (! process.start (command, streams))
         return {};
 
     ToolResult result;
@@ -161,4 +162,91 @@ TEST_F (VandoriumToolTest, ArgumentErrorsAndHelp)
         EXPECT_EQ (runTool (c.arguments).exitCode, c.exitCode) << c.arguments.joinIntoString (" ");
 
     EXPECT_TRUE (runTool ({ "from-syx", "--help" }).output.contains ("usage: vandorium-tool from-syx IN OUT"));
+}
+
+TEST_F (VandoriumToolTest, CheckRefusesHostileFilesWithTheReason)
+{
+    juce::File (path ("FOLDER.vandorium")).createDirectory();
+
+    std::string deep = "<Presets>";
+    for (int i = 0; i < 30000; ++i)
+        deep += "<x>";
+    for (int i = 0; i < 30000; ++i)
+        deep += "</x>";
+    deep += "</Presets>";
+    ASSERT_TRUE (juce::File (path ("DEEP.vandorium")).replaceWithData (deep.data(), deep.size()));
+    ASSERT_TRUE (juce::File (path ("CUT.vandorium")).replaceWithText ("<Presets>\n\t<Preset name=\"A\" />\n\t<Preset name=\"B"));
+
+    const struct
+    {
+        juce::String file, reason;
+    } cases[] = {
+        { path ("FOLDER.vandorium"), "is a folder, not a file" },
+        { path ("DEEP.vandorium"), "more than 64 levels deep" },
+        { path ("CUT.vandorium"), "is not well-formed XML (line 3" },
+        { "/dev/zero", "is a device, not a file" },
+        { path ("MISSING.vandorium"), "does not exist" },
+    };
+
+    for (const auto& c : cases)
+    {
+        const auto result = runTool ({ "check", c.file }, juce::ChildProcess::wantStdOut | juce::ChildProcess::wantStdErr);
+        EXPECT_EQ (result.exitCode, 2) << c.file;
+        EXPECT_TRUE (result.output.contains (c.reason)) << result.output;
+    }
+
+    const auto clean = writeLibrary ("NAMES.vandorium", 2).toFileBytes();
+    const auto at = clean.find ("SOUND ") + 6;
+    const auto withBadByte = clean.substr (0, at) + '\xff' + clean.substr (at);
+    ASSERT_TRUE (juce::File (path ("NAMES.vandorium")).replaceWithData (withBadByte.data(), withBadByte.size()));
+    const auto names = runTool ({ "check", path ("NAMES.vandorium") });
+    EXPECT_EQ (names.exitCode, 1);
+    EXPECT_TRUE (names.output.contains ("1 name held bytes that are not UTF-8")) << names.output;
+}
+
+TEST_F (VandoriumToolTest, RepairRescuesThePresetsBeforeTheDamage)
+{
+    const auto damaged = writeLibrary ("LIVE.vandorium", 5).toFileBytes();
+    const auto cut = damaged.substr (0, damaged.find ("SOUND 4") + 3); // breaks off in the fourth preset
+    const juce::File file (path ("LIVE.vandorium"));
+    ASSERT_TRUE (file.replaceWithData (cut.data(), cut.size()));
+
+    const auto repaired = runTool ({ "check", "--repair", path ("LIVE.vandorium") });
+    EXPECT_EQ (repaired.exitCode, 0) << repaired.output;
+    EXPECT_TRUE (repaired.output.contains ("repaired with 3 presets")) << repaired.output;
+
+    const BXVandoriumLibrary library (file.getFullPathName(), false);
+    ASSERT_EQ (library.presets.size(), 3u);
+    EXPECT_EQ (library.presets[2].name, "SOUND 3");
+    EXPECT_EQ (library.presets[2].scanRate, 3);
+    EXPECT_EQ (runTool ({ "check", path ("LIVE.vandorium") }).exitCode, 0);
+
+    juce::MemoryBlock backup;
+    ASSERT_TRUE (juce::File (path ("LIVE.vandorium.bak")).loadFileAsData (backup));
+    EXPECT_EQ (backup.toString().toStdString(), cut);
+
+    // Nothing to rescue: refused, the file left as it is.
+    ASSERT_TRUE (juce::File (path ("NOISE.vandorium")).replaceWithText ("noise"));
+    EXPECT_EQ (runTool ({ "check", "--repair", path ("NOISE.vandorium") }).exitCode, 2);
+    EXPECT_EQ (juce::File (path ("NOISE.vandorium")).loadFileAsString(), "noise");
+    EXPECT_FALSE (juce::File (path ("NOISE.vandorium.bak")).exists());
+}
+
+TEST_F (VandoriumToolTest, OutputsGoOnlyIntoExistingFoldersAndNamesPrintSafely)
+{
+    std::vector<BXVandoriumPreset> presets (32);
+    presets[0].name = juce::String::charToString (0x1b) + "[2J";
+    const auto payload = encodeBankDump (presets);
+    ASSERT_TRUE (juce::File (path ("bank.syx")).replaceWithData (payload.getData(), payload.getSize()));
+
+    const auto listed = runTool ({ "list", path ("bank.syx") });
+    EXPECT_EQ (listed.exitCode, 0);
+    EXPECT_TRUE (listed.output.startsWith ("01 ?[2J\n")) << listed.output;
+
+    writeLibrary ("ONE.vandorium", 1);
+    const auto missingFolder = temp.getRoot().getChildFile ("no such folder");
+
+    EXPECT_EQ (runTool ({ "to-syx", path ("ONE.vandorium"), missingFolder.getChildFile ("out.syx").getFullPathName() }).exitCode, 2);
+    EXPECT_EQ (runTool ({ "from-syx", path ("bank.syx"), missingFolder.getChildFile ("out.vandorium").getFullPathName() }).exitCode, 2);
+    EXPECT_FALSE (missingFolder.exists());
 }
