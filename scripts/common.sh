@@ -13,6 +13,9 @@ REQUIRED_PACKAGES=(
     xvfb xauth fontforge groff ghostscript fonts-dejavu-core
 )
 
+# clang with its libFuzzer and sanitizer runtimes, for scripts/fuzz.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
 ensure_packages ()
 {
     local missing=()
