@@ -93,10 +93,10 @@ VandoriumEditorApplication::MainWindow::~MainWindow()
     setMenuBar (nullptr, 0);
 }
 
-void VandoriumEditorApplication::MainWindow::runStartUpChecks (UserDialogs& dialogs)
+void VandoriumEditorApplication::MainWindow::runStartUpChecks (UserDialogs& userDialogs)
 {
     MainComponentConnection connection (*mainComponent);
-    runConnectionCheck (connection, dialogs);
+    runConnectionCheck (connection, userDialogs);
     grabKeyboardFocus();
 
     // Releases the connection monitor.

@@ -50,7 +50,7 @@ public:
         };
 
     private:
-        void runStartUpChecks (UserDialogs& dialogs);
+        void runStartUpChecks (UserDialogs& userDialogs);
 
         MenuBar menuBar;
         MainComponent* mainComponent = nullptr; // owned by the window as its content

@@ -51,7 +51,13 @@ int trimmedLength (const juce::uint8* bytes, int count) noexcept
 
 juce::String decodeName (const juce::uint8* bytes, int count)
 {
-    const auto length = std::min (trimmedLength (bytes, count), BXVandoriumPreset::maxNameLength);
+    // Cut, then trim again: a fourteenth character would otherwise keep the
+    // spaces before it, which the next encoding and decoding drop.
+    auto length = std::min (trimmedLength (bytes, count), BXVandoriumPreset::maxNameLength);
+
+    while (length > 0 && isSpaceByte (bytes[length - 1]))
+        --length;
+
     juce::juce_wchar characters[BXVandoriumPreset::maxNameLength + 1] = {};
 
     for (int i = 0; i < length; ++i)
@@ -145,8 +151,13 @@ PresetDataBlock::Words BXVandoriumPreset::toWords (int slotNumber) const
 
     auto character = name.getCharPointer();
 
+    // One byte per character: what a byte cannot hold is stored as "?",
+    // never as its low bits (U+0100 would otherwise end the name).
     for (int k = 0; k < 14; ++k)
-        w[(size_t) (1 + k)] = character.isEmpty() ? (Word) 0x20 : (Word) (character.getAndAdvance() & 0xff);
+    {
+        const auto c = character.isEmpty() ? (juce::juce_wchar) 0x20 : character.getAndAdvance();
+        w[(size_t) (1 + k)] = isNameCharacter (c) ? (Word) c : (Word) '?';
+    }
 
     w[57] = volume >= 128 ? (Word) 16254 : PresetDataBlock::volumeTable()[volume];
     w[16] = scale;

@@ -127,7 +127,7 @@ bool isLegacyTemporaryFile (const juce::String& fileName)
     const auto hex = stem.fromLastOccurrenceOf ("_temp", false, false);
 
     return stem.contains ("_temp") && hex.isNotEmpty() && hex.containsOnly ("0123456789abcdef")
-        && (extension == ".vandorium" || extension == ".xml" || extension == ".syx");
+           && (extension == ".vandorium" || extension == ".xml" || extension == ".syx");
 }
 } // namespace
 

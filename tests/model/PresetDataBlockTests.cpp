@@ -254,3 +254,26 @@ TEST (PresetDataBlock, PackingKeepsEveryByteBelow0x80)
 
     EXPECT_EQ (PresetDataBlock::unpack (packed), words);
 }
+
+TEST (PresetNames, WhatAByteCannotHoldIsStoredAsAQuestionMark)
+{
+    const struct
+    {
+        juce::String name, stored;
+    } cases[] = {
+        { juce::String (juce::CharPointer_UTF8 ("\xc4\x80" "BC")), "?BC" }, // U+0100 would end the name as a zero byte
+        { juce::String (juce::CharPointer_UTF8 ("\xe2\x82\xac" "5")), "?5" },
+        { juce::String::charToString (0x1b) + "X", "?X" },
+        { juce::String (juce::CharPointer_UTF8 ("CAF\xc3\x89")), juce::String (juce::CharPointer_UTF8 ("CAF\xc3\x89")) },
+    };
+
+    for (const auto& c : cases)
+    {
+        BXVandoriumPreset preset;
+        preset.name = c.name;
+        EXPECT_EQ (BXVandoriumPreset::fromDataBlock (preset.toWords (0)).name, c.stored) << c.stored;
+        EXPECT_EQ (BXVandoriumPreset::cleanName (c.name), c.stored);
+    }
+
+    EXPECT_EQ (BXVandoriumPreset::cleanName ("FOURTEEN CHARS"), "FOURTEEN CHAR");
+}
