@@ -62,6 +62,33 @@ void BXVandoriumLibrary::read (LoadReport& report)
     XmlFile xml;
     xml.load (fileForPath (filePath));
     presets = presetsOf (xml, report, false);
+
+    using Problem = LoadReport::FileProblem;
+    fileNeedsKeeping = report.fileProblem == Problem::notWellFormed || report.fileProblem == Problem::tooDeep
+                       || report.fileProblem == Problem::wrongRoot || report.fileProblem == Problem::tooLarge
+                       || report.fileProblem == Problem::unreadable;
+}
+
+bool BXVandoriumLibrary::keepDamagedFile() const
+{
+    if (! fileNeedsKeeping)
+        return true;
+
+    const auto file = fileForPath (filePath);
+
+    if (file.existsAsFile())
+    {
+        auto copy = file.getSiblingFile (file.getFileName() + damagedCopySuffix);
+
+        if (copy.exists())
+            copy = copy.getNonexistentSibling (false);
+
+        if (! file.copyFileTo (copy))
+            return false;
+    }
+
+    fileNeedsKeeping = false;
+    return true;
 }
 
 std::vector<BXVandoriumPreset> BXVandoriumLibrary::presetsFromFileBytes (const void* data, size_t size, LoadReport& report)
@@ -224,6 +251,10 @@ bool BXVandoriumLibrary::save() const
     if (isVirtual)
         return true;
 
+    // Never write over a file that could not be read without a copy of it.
+    if (! keepDamagedFile())
+        return false;
+
     // One block and one write: many small writes cost more than building it.
     const auto bytes = toFileBytes();
     const auto expected = presets.size();
@@ -265,6 +296,10 @@ bool BXVandoriumLibrary::setName (juce::String& newName, const juce::String& lib
 
     if (newName != name && isNameAvailable (newName, libraryFolder))
     {
+        // The old file goes below: keep a copy first if it could not be read.
+        if (! keepDamagedFile())
+            return false;
+
         const auto oldFile = fileForPath (libraryFolder + name + fileExtension);
         const auto oldName = name;
         const auto oldPath = filePath;

@@ -138,7 +138,17 @@ public:
     juce::String filePath;
     std::vector<BXVandoriumPreset> presets;
 
+    /** A file that was there but could not be read is copied to
+        "NAME.vandorium.bak" before the first save writes over it, so that
+        what it held can still be rescued ("vandorium-tool check --repair").
+    */
+    static constexpr const char* damagedCopySuffix = ".bak";
+
 private:
     void read (LoadReport& report);
+    bool keepDamagedFile() const;
+
+    // Set when the file existed but did not read as a library.
+    mutable bool fileNeedsKeeping = false;
     static std::vector<BXVandoriumPreset> presetsOf (const XmlFile& xml, LoadReport& report, bool rescuing);
 };

@@ -267,3 +267,33 @@ TEST_F (HostileFileTest, StartUpRemovesTemporaryFilesOfDeadWritesOnly)
     EXPECT_TRUE (live.exists());
     EXPECT_TRUE (userFile.exists());
 }
+
+TEST_F (HostileFileTest, AFileThatCouldNotBeReadIsKeptBeforeTheFirstSaveWritesOverIt)
+{
+    const std::string damaged = "<Presets>\r\n" + presetLine ("RESCUE ME") + "\t<Preset name=\"CUT";
+    const auto original = write ("MINE.vandorium", damaged);
+
+    BXVandoriumLibrary::LoadReport report;
+    auto library = load (original, report);
+    ASSERT_TRUE (library.presets.empty());
+
+    library.presets.emplace_back();
+    ASSERT_TRUE (library.save());
+    ASSERT_TRUE (library.save());
+
+    juce::MemoryBlock kept;
+    ASSERT_TRUE (file ("MINE.vandorium.bak").loadFileAsData (kept));
+    EXPECT_EQ (kept.toString().toStdString(), damaged);
+    EXPECT_EQ (temp.getRoot().getNumberOfChildFiles (juce::File::findFiles), 2) << "one copy, not one a save";
+
+    BXVandoriumLibrary::LoadReport rescued;
+    EXPECT_EQ (BXVandoriumLibrary::rescue (file ("MINE.vandorium.bak").getFullPathName(), rescued).presets.size(), 1u);
+
+    // A rename deletes the old file: the copy comes first there too.
+    const auto other = write ("OTHER.vandorium", damaged);
+    auto renamed = load (other, report);
+    juce::String newName ("RENAMED");
+    ASSERT_TRUE (renamed.setName (newName, temp.getRoot().getFullPathName() + "/"));
+    EXPECT_TRUE (file ("OTHER.vandorium.bak").existsAsFile());
+    EXPECT_FALSE (other.exists());
+}
