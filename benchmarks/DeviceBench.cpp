@@ -12,18 +12,6 @@
 namespace
 {
 /** A window stand-in that does nothing but run calls on the message thread. */
-struct QuietHost final : public DeviceLinkHost
-{
-    void showSyncControls (bool) override {}
-    void refreshDeviceList() override {}
-    void deviceLibraryReplaced() override {}
-    void deviceListRowsChanged() override {}
-    void showNotice (const juce::String&, const juce::String&) override {}
-    void wait (int) override {}
-    void loadDevicePresetIntoEditor (const BXVandoriumPreset&) override {}
-    int getSelectedDeviceRow() override { return -1; }
-    void clearLibrarySelection() override {}
-};
 
 /** Measures the time the editor spends inside its MIDI input callback. */
 struct TimedCallback final : public juce::MidiInputCallback
@@ -57,12 +45,11 @@ void runDeviceBenchmarks()
     VirtualMidiBackend backend;
     SimulatedInstrument instrument (backend);
     DevicePorts ports (backend);
-    QuietHost host;
-    DeviceLink link (ports, settings, host);
+    DeviceLink link (ports, settings);
     TimedCallback callback (link);
     link.loadStartUpBank();
     ports.openDevicePorts (&callback);
-    link.syncState = DeviceLink::idle;
+    link.releaseMonitor();
 
     std::cout << "Device link against the simulated instrument\n";
 
@@ -74,7 +61,7 @@ void runDeviceBenchmarks()
         const auto start = juce::Time::getMillisecondCounterHiRes();
         link.advanceSync();
 
-        while (link.syncState.load() != DeviceLink::idle || ! instrument.isIdle())
+        while (link.getSyncState() != DeviceLink::SyncState::idle || ! instrument.isIdle())
             juce::MessageManager::getInstance()->runDispatchLoopUntil (1);
 
         cycleTimes.push_back (juce::Time::getMillisecondCounterHiRes() - start);

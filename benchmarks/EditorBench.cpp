@@ -60,8 +60,9 @@ void runEditorBenchmarks()
     SilentUserDialogs dialogs;
 
     {
-        MainComponent main ({ ports, settings, dialogs });
-        main.openDevicePorts();
+        EditorSession session ({ ports, settings, dialogs });
+        MainComponent main (session);
+        session.openDevicePorts();
 
         const auto [first, second] = contrastingPresets();
         constexpr int loads = 200;
@@ -70,7 +71,7 @@ void runEditorBenchmarks()
         const auto time = medianMilliseconds (5, [&]
                                               {
                                                   for (int i = 0; i < loads; ++i)
-                                                      main.loadPresetIntoEditor (i % 2 == 0 ? first : second, juce::sendNotificationSync); });
+                                                      session.loadPresetIntoEditor (i % 2 == 0 ? first : second, juce::sendNotificationSync); });
 
         std::cout << "Editor\n";
         printFigure ("load a library preset, every control changes (target < 2)", time / loads, "ms");

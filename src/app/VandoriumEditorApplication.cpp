@@ -17,8 +17,8 @@ struct MainComponentConnection final : public ConnectionCheckTarget
     {
     }
 
-    void openDevicePorts() override { main.openDevicePorts(); }
-    bool isDeviceConnected() override { return main.isDeviceConnected(); }
+    void openDevicePorts() override { main.getSession().openDevicePorts(); }
+    bool isDeviceConnected() override { return main.getSession().isDeviceConnected(); }
     void repaintForRetry() override { main.repaint(); }
 
     MainComponent& main;
@@ -50,8 +50,11 @@ void VandoriumEditorApplication::initialise (const juce::String& commandLine)
 
     auto& settings = EditorSettings::getInstance();
     devices = std::make_unique<DeviceEnvironment> (demo);
-    dialogs = std::make_unique<JuceUserDialogs>();
-    mainWindow = std::make_unique<MainWindow> (MainComponent::Services { devices->getPorts(), settings, *dialogs });
+    auto juceDialogs = std::make_unique<JuceUserDialogs>();
+    auto* confirmationParent = juceDialogs.get();
+    dialogs = std::move (juceDialogs);
+    mainWindow = std::make_unique<MainWindow> (EditorSession::Services { devices->getPorts(), settings, *dialogs });
+    confirmationParent->setAssociatedComponent (&mainWindow->getMainComponent());
 }
 
 void VandoriumEditorApplication::shutdown()
@@ -66,13 +69,14 @@ void VandoriumEditorApplication::shutdown()
 }
 
 //==============================================================================
-VandoriumEditorApplication::MainWindow::MainWindow (MainComponent::Services services)
-    : juce::DocumentWindow ("Vandorium Editor",
+VandoriumEditorApplication::MainWindow::MainWindow (EditorSession::Services services)
+    : juce::DocumentWindow (BuildInfo::productName,
                             juce::Colour (0xffd3d3d3),
                             juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton,
                             true)
 {
-    mainComponent = new MainComponent (services);
+    session = std::make_unique<EditorSession> (services);
+    mainComponent = new MainComponent (*session);
     setContentOwned (mainComponent, true);
     setUsingNativeTitleBar (true);
 
@@ -91,6 +95,9 @@ VandoriumEditorApplication::MainWindow::MainWindow (MainComponent::Services serv
 VandoriumEditorApplication::MainWindow::~MainWindow()
 {
     setMenuBar (nullptr, 0);
+
+    // The content shows the session: it goes first.
+    clearContentComponent();
 }
 
 void VandoriumEditorApplication::MainWindow::runStartUpChecks (UserDialogs& userDialogs)
@@ -99,8 +106,7 @@ void VandoriumEditorApplication::MainWindow::runStartUpChecks (UserDialogs& user
     runConnectionCheck (connection, userDialogs);
     grabKeyboardFocus();
 
-    // Releases the connection monitor.
-    mainComponent->getDeviceLink().syncState = DeviceLink::idle;
+    session->releaseMonitor();
 }
 
 void VandoriumEditorApplication::MainWindow::closeButtonPressed()

@@ -3,6 +3,7 @@
 #include "DeviceEnvironment.h"
 #include "dialogs/UserDialogs.h"
 #include "editor/MainComponent.h"
+#include "model/BuildInfo.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -16,8 +17,8 @@ public:
     //==============================================================================
     VandoriumEditorApplication() = default;
 
-    const juce::String getApplicationName() override { return "Vandorium Editor"; }
-    const juce::String getApplicationVersion() override { return "1.0.0"; }
+    const juce::String getApplicationName() override { return BuildInfo::productName; }
+    const juce::String getApplicationVersion() override { return BuildInfo::version; }
     bool moreThanOneInstanceAllowed() override { return true; }
 
     void initialise (const juce::String& commandLine) override;
@@ -29,7 +30,7 @@ public:
     class MainWindow final : public juce::DocumentWindow
     {
     public:
-        explicit MainWindow (MainComponent::Services services);
+        explicit MainWindow (EditorSession::Services services);
         ~MainWindow() override;
 
         void closeButtonPressed() override;
@@ -52,6 +53,8 @@ public:
     private:
         void runStartUpChecks (UserDialogs& userDialogs);
 
+        // Before the content: the main component shows the session to its end.
+        std::unique_ptr<EditorSession> session;
         MenuBar menuBar;
         MainComponent* mainComponent = nullptr; // owned by the window as its content
 

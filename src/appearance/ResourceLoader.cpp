@@ -1,6 +1,6 @@
 #include "ResourceLoader.h"
 
-#include "app/UiScale.h"
+#include "appearance/UiScale.h"
 #include "model/AppFolders.h"
 
 ResourceLoader::ResourceLoader (juce::File resourceFolder, ScaleSource scale, std::function<float()> ui)

@@ -10,17 +10,9 @@ namespace ControllerMap
 {
 constexpr int programChange = 0xc0;
 
-struct Assignment
-{
-    const char* controlName; // the control's component name
-    int descriptor;
-    const char* presetField; // the record field it edits, or nullptr
-};
-
-/** Every parameter control of the editor. */
-const std::vector<Assignment>& assignments();
-
-/** The descriptor of a control by its component name, or 0. */
+/** The descriptor of a parameter control by its component name (from the
+    parameter table), or 0.
+*/
 int descriptorFor (const juce::String& controlName);
 
 constexpr int statusOf (int descriptor) noexcept { return descriptor & 0xff; }

@@ -1,6 +1,5 @@
 #include "DeviceLink.h"
 
-#include "ControllerMap.h"
 #include "DeviceMessages.h"
 #include "model/BankDump.h"
 #include "model/SafeFileReader.h"
@@ -8,12 +7,19 @@
 
 #include <juce_events/juce_events.h>
 
-DeviceLink::DeviceLink (DevicePorts& p, EditorSettings& s, DeviceLinkHost& h)
+namespace
+{
+constexpr int startingUp = (int) DeviceLink::SyncState::startingUp;
+constexpr int idle = (int) DeviceLink::SyncState::idle;
+constexpr int identityRequested = (int) DeviceLink::SyncState::identityRequested;
+constexpr int presetRequested = (int) DeviceLink::SyncState::presetRequested;
+constexpr int bankRequested = (int) DeviceLink::SyncState::bankRequested;
+} // namespace
+
+DeviceLink::DeviceLink (DevicePorts& p, EditorSettings& s)
     : ports (p)
     , settings (s)
-    , host (h)
-    , sender (p, [this]
-              { return host.getSelectedDeviceRow(); })
+    , sender (p, {})
 {
 }
 
@@ -113,8 +119,10 @@ void DeviceLink::timerCallback()
     {
         if (elapsed >= timeoutMs && syncState.compare_exchange_strong (state, idle))
         {
-            host.showSyncControls (true);
-            host.showNotice ("Sync Error", juce::String::formatted ("Timeout (error : %d)", state));
+            listeners.call ([] (Listener& l)
+                            { l.syncStateChanged (SyncState::idle); });
+            listeners.call ([state] (Listener& l)
+                            { l.syncTimedOut ((SyncState) state); });
             syncElapsedMs = 0;
         }
 
@@ -130,14 +138,16 @@ void DeviceLink::timerCallback()
     {
         ports.deviceConnected = false;
         closeDevicePorts();
-        host.showNotice ("ALERT !", connectionLostText);
+        listeners.call ([] (Listener& l)
+                        { l.connectionChanged (false); });
     }
     else if (ports.isDevicePresent() && ! ports.deviceConnected)
     {
         openDevicePorts();
 
         if (ports.deviceConnected)
-            host.showNotice ("ALERT !", connectedText);
+            listeners.call ([] (Listener& l)
+                            { l.connectionChanged (true); });
     }
 
     syncElapsedMs = 0;
@@ -146,6 +156,15 @@ void DeviceLink::timerCallback()
 void DeviceLink::advanceSync()
 {
     advanceFrom (syncState.load());
+}
+
+void DeviceLink::releaseMonitor()
+{
+    auto expected = startingUp;
+
+    if (syncState.compare_exchange_strong (expected, idle))
+        listeners.call ([] (Listener& l)
+                        { l.syncStateChanged (SyncState::idle); });
 }
 
 void DeviceLink::advanceFrom (int expectedState)
@@ -162,8 +181,9 @@ void DeviceLink::advanceFrom (int expectedState)
         runOnMessageThread ([this]
                             { syncProgress = 0.0; });
 
-    runOnMessageThread ([this]
-                        { refreshSyncControls(); });
+    runOnMessageThread ([this, newState]
+                        { listeners.call ([newState] (Listener& l)
+                                          { l.syncStateChanged ((SyncState) newState); }); });
 
     if (newState != idle)
     {
@@ -188,11 +208,6 @@ void DeviceLink::sendRequestFor (int newState)
         default:
             break;
     }
-}
-
-void DeviceLink::refreshSyncControls()
-{
-    host.showSyncControls (syncState.load() == idle);
 }
 
 //==============================================================================
@@ -231,8 +246,8 @@ void DeviceLink::handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMe
         runOnMessageThread ([this, received]
                             {
                                 deviceLibrary = std::move (*received);
-                                host.deviceLibraryReplaced();
-                                host.refreshDeviceList(); });
+                                listeners.call ([] (Listener& l)
+                                                { l.bankReplaced (BankChange::synchronised); }); });
 
         writeCache (juce::MemoryBlock (message.getSysExData(), (size_t) message.getSysExDataSize()));
         advanceFrom (bankRequested);
@@ -263,17 +278,8 @@ void DeviceLink::sendLibraryToDevice (const BXVandoriumLibrary& library)
     BXVandoriumLibrary bank;
     bank.presets = std::move (presets);
     deviceLibrary = std::move (bank);
-    host.deviceLibraryReplaced();
-
-    const auto row = host.getSelectedDeviceRow();
-
-    if (row >= 0 && row < (int) deviceLibrary.presets.size())
-    {
-        host.wait (postSendWaitMs);
-        host.loadDevicePresetIntoEditor (deviceLibrary.presets[(size_t) row]);
-        host.clearLibrarySelection();
-        sender.sendPackedMessage (ControllerMap::programChange, row);
-    }
+    listeners.call ([] (Listener& l)
+                    { l.bankReplaced (BankChange::sent); });
 }
 
 void DeviceLink::replaceDevicePreset (const BXVandoriumPreset& preset, int slot)
@@ -284,5 +290,6 @@ void DeviceLink::replaceDevicePreset (const BXVandoriumPreset& preset, int slot)
     ports.broadcast (DeviceMessages::storeRequest());
     deviceLibrary.presets[(size_t) slot] = preset;
     writeCache (encodeBankDump (deviceLibrary.presets));
-    host.deviceListRowsChanged();
+    listeners.call ([slot] (Listener& l)
+                    { l.bankSlotChanged (slot); });
 }

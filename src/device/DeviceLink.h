@@ -1,10 +1,10 @@
 #pragma once
 
-#include "DeviceLinkHost.h"
 #include "DevicePorts.h"
 #include "DeviceSender.h"
 #include "model/BXVandoriumLibrary.h"
 #include "model/EditorSettings.h"
+#include "model/Listeners.h"
 
 #include <atomic>
 #include <functional>
@@ -13,8 +13,9 @@
     copy of the instrument's 32-slot bank, and the connection, in step with
     the instrument.
 
-    The main component owns it, forwards its timer ticks and MIDI input to
-    it, and shows what it reports through DeviceLinkHost.
+    Its owner forwards the 200 ms timer ticks to it; the instrument's input
+    port calls it on the MIDI thread. What happens is broadcast to listeners,
+    always on the message thread.
 */
 class DeviceLink final : public juce::MidiInputCallback
 {
@@ -23,10 +24,12 @@ public:
     static constexpr int tickMs = 200;
     static constexpr int timeoutMs = 10000;
     static constexpr int presenceCheckMs = 1000;
-    static constexpr int postSendWaitMs = 500;
     static constexpr const char* cacheFileName = "devicePresets.syx";
 
-    enum SyncState
+    /** The monitor's states; the numbers are the instrument's error codes
+        of a time-out ("Timeout (error : 2)" for an unanswered identity request).
+    */
+    enum class SyncState
     {
         startingUp = 0,
         idle = 1,
@@ -35,8 +38,40 @@ public:
         bankRequested = 4
     };
 
-    DeviceLink (DevicePorts& ports, EditorSettings& settings, DeviceLinkHost& host);
+    /** Why the bank copy was replaced. */
+    enum class BankChange
+    {
+        synchronised, // the instrument sent its bank
+        sent // the editor sent a bank to the instrument
+    };
+
+    /** What the link reports; every call comes on the message thread. */
+    class Listener
+    {
+    public:
+        virtual ~Listener() = default;
+
+        /** The Sync button shows while idle, the progress bar while a run lasts. */
+        virtual void syncStateChanged (SyncState) {}
+
+        /** A run got no answer within 10 s; the state it waited in gives the error code. */
+        virtual void syncTimedOut (SyncState) {}
+
+        /** The bank copy (deviceLibrary) is a new object. */
+        virtual void bankReplaced (BankChange) {}
+
+        /** One slot of the bank copy changed. */
+        virtual void bankSlotChanged (int) {}
+
+        /** The monitor found the instrument gone, or back and reopened. */
+        virtual void connectionChanged (bool) {}
+    };
+
+    DeviceLink (DevicePorts& ports, EditorSettings& settings);
     ~DeviceLink() override;
+
+    void addListener (Listener* listener) { listeners.add (listener); }
+    void removeListener (Listener* listener) { listeners.remove (listener); }
 
     /** Loads the cached bank, or 32 default presets "PRESET 1".."PRESET 32". */
     void loadStartUpBank();
@@ -50,7 +85,18 @@ public:
     /** One step of the synchronisation, from the "Sync" button or a reply. */
     void advanceSync();
 
-    void refreshSyncControls();
+    SyncState getSyncState() const noexcept { return (SyncState) syncState.load(); }
+    bool isSyncing() const noexcept { return getSyncState() >= SyncState::identityRequested; }
+
+    /** Starts the monitor once the start-up's connection check is over. */
+    void releaseMonitor();
+
+    int getSyncElapsedMs() const noexcept { return syncElapsedMs.load(); }
+
+    /** Puts the monitor in any state at once, for the fuzz targets that feed
+        replies to every state; the editor moves only through advanceSync.
+    */
+    void forceSyncStateForTesting (SyncState state) noexcept { syncState = (int) state; }
 
     /** The MIDI input thread's entry: the replies of a running synchronisation. */
     void handleIncomingMidiMessage (juce::MidiInput* source, const juce::MidiMessage& message) override;
@@ -71,6 +117,8 @@ public:
     void openDevicePorts();
     void closeDevicePorts();
 
+    bool isDeviceConnected() const noexcept { return ports.deviceConnected; }
+
     //==============================================================================
     juce::File getCacheFile() const;
     DeviceSender& getSender() noexcept { return sender; }
@@ -79,13 +127,8 @@ public:
     /** The editor's copy of the instrument's bank; replaced on the message thread only. */
     BXVandoriumLibrary deviceLibrary;
 
-    std::atomic<int> syncState { startingUp };
-    std::atomic<int> syncElapsedMs { 0 };
+    /** Where the progress bar stands, 0..1; moved by the ticks of a run. */
     double syncProgress = 0.0;
-
-    static constexpr const char* connectionLostText =
-        "Connection to the Vandorium is lost.\nCheck the USB cable connection between the computer and the Vandorium\nand make sure the Vandorium is powered ON.";
-    static constexpr const char* connectedText = "The editor is now connected to the Vandorium.";
 
 private:
     /** Advances only when the state is still the one a reply was meant for,
@@ -105,8 +148,10 @@ private:
 
     DevicePorts& ports;
     EditorSettings& settings;
-    DeviceLinkHost& host;
     DeviceSender sender;
+    Listeners<Listener> listeners;
+    std::atomic<int> syncState { (int) SyncState::startingUp };
+    std::atomic<int> syncElapsedMs { 0 };
     std::shared_ptr<bool> alive = std::make_shared<bool> (true);
     std::atomic<bool> portsChanging { false }, shuttingDown { false };
 

@@ -20,6 +20,16 @@ juce::MidiMessage request (juce::uint8 subCommand)
     return sysEx (payload, (int) sizeof (payload));
 }
 
+constexpr juce::uint8 presetNameKind = 0x07;
+constexpr juce::uint8 effectNameKind = 0x08;
+
+/** Whether a message's payload starts as a reference message's does. */
+bool startsLike (const juce::MidiMessage& message, const juce::MidiMessage& reference, int prefixLength)
+{
+    return message.isSysEx() && message.getSysExDataSize() >= prefixLength && reference.getSysExDataSize() >= prefixLength
+           && std::equal (reference.getSysExData(), reference.getSysExData() + prefixLength, message.getSysExData());
+}
+
 juce::MidiMessage nameMessage (juce::uint8 kind, const juce::String& text, int maxCharacters, juce::uint8 lastByte)
 {
     juce::uint8 payload[nameMessagePayloadSize] = { 0x04, 0x0b, 0x06, kind };
@@ -47,6 +57,44 @@ juce::MidiMessage identityRequest()
 }
 
 juce::MidiMessage presetRequest() { return request (0x00); }
+
+juce::MidiMessage identityReply (const std::array<juce::uint8, 4>& revision)
+{
+    juce::uint8 payload[identityReplyMinimumPayload] = { 0x7e, 0x7f, 0x06, 0x02, 0x04, 0x01, 0x00, 0x02, 0x00 };
+    std::copy (revision.begin(), revision.end(), payload + 9);
+    return sysEx (payload, (int) sizeof (payload));
+}
+
+juce::MidiMessage presetDumpMessage (const PresetDataBlock::Words& words)
+{
+    juce::MemoryBlock payload;
+    payload.append (BankDump::presetDumpHeader().data(), BankDump::headerSize);
+    juce::uint8 packed[PresetDataBlock::packedSize];
+    PresetDataBlock::pack (words, packed);
+    payload.append (packed, sizeof (packed));
+    return bankDumpMessage (payload);
+}
+
+bool isIdentityRequest (const juce::MidiMessage& m) { return startsLike (m, identityRequest(), 4); }
+bool isPresetRequest (const juce::MidiMessage& m) { return startsLike (m, presetRequest(), 4); }
+bool isBankRequest (const juce::MidiMessage& m) { return startsLike (m, bankRequest(), 4); }
+bool isPresetNameMessage (const juce::MidiMessage& m) { return startsLike (m, presetNameMessage ({}), 4); }
+bool isEffectNameMessage (const juce::MidiMessage& m) { return startsLike (m, effectNameMessage ({}, 0), 4); }
+
+bool isStoreRequest (const juce::MidiMessage& m)
+{
+    const auto store = storeRequest();
+    return m.isController() && m.getControllerNumber() == store.getControllerNumber() && m.getControllerValue() == store.getControllerValue();
+}
+
+juce::String nameFieldText (const juce::MidiMessage& m)
+{
+    if (! m.isSysEx() || m.getSysExDataSize() < nameFieldOffset + nameFieldLength)
+        return {};
+
+    const auto* field = m.getSysExData() + nameFieldOffset;
+    return juce::String (reinterpret_cast<const char*> (field), (size_t) nameFieldLength).trimEnd();
+}
 juce::MidiMessage bankRequest() { return request (0x03); }
 
 void writeNameField (juce::uint8* field, const juce::String& text, int maxCharacters)
@@ -63,12 +111,12 @@ void writeNameField (juce::uint8* field, const juce::String& text, int maxCharac
 
 juce::MidiMessage presetNameMessage (const juce::String& name)
 {
-    return nameMessage (0x07, name, 13, 0x00);
+    return nameMessage (presetNameKind, name, 13, 0x00);
 }
 
 juce::MidiMessage effectNameMessage (const juce::String& effectName, int selectedSlot)
 {
-    return nameMessage (0x08, effectName, nameFieldLength, (juce::uint8) (selectedSlot >= 0 ? selectedSlot & 0x7f : 0));
+    return nameMessage (effectNameKind, effectName, nameFieldLength, (juce::uint8) (selectedSlot >= 0 ? selectedSlot & 0x7f : 0));
 }
 
 juce::MidiMessage bankDumpMessage (const juce::MemoryBlock& payload)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/PresetDataBlock.h"
+
 #include <juce_audio_basics/juce_audio_basics.h>
 
 #include <optional>
@@ -38,6 +40,25 @@ juce::MidiMessage bankDumpMessage (const juce::MemoryBlock& payload);
     so every SysEx data byte stays below 0x80; the rest of the field spaces.
 */
 void writeNameField (juce::uint8* field, const juce::String& text, int maxCharacters);
+
+//==============================================================================
+// The instrument's side, for the simulated instrument.
+
+/** The Identity Reply with the four firmware revision bytes. */
+juce::MidiMessage identityReply (const std::array<juce::uint8, 4>& revision);
+
+/** F0, the preset dump header, the packed block, F7: the instrument's current sound. */
+juce::MidiMessage presetDumpMessage (const PresetDataBlock::Words& words);
+
+bool isIdentityRequest (const juce::MidiMessage& message);
+bool isPresetRequest (const juce::MidiMessage& message);
+bool isBankRequest (const juce::MidiMessage& message);
+bool isPresetNameMessage (const juce::MidiMessage& message);
+bool isEffectNameMessage (const juce::MidiMessage& message);
+bool isStoreRequest (const juce::MidiMessage& message);
+
+/** The text of a name message's field, trailing spaces removed. */
+juce::String nameFieldText (const juce::MidiMessage& message);
 
 //==============================================================================
 bool isIdentityReply (const juce::MidiMessage& message);

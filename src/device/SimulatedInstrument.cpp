@@ -3,6 +3,7 @@
 #include "ControllerMap.h"
 #include "DeviceMessages.h"
 #include "model/BankDump.h"
+#include "model/ParameterTable.h"
 #include "model/PresetFields.h"
 
 namespace
@@ -20,9 +21,9 @@ const std::array<ControllerTarget, 128>& controllerTargets()
     {
         std::array<ControllerTarget, 128> t {};
 
-        for (const auto& a : ControllerMap::assignments())
+        for (const auto& a : ParameterTable::parameters())
         {
-            if (a.presetField == nullptr)
+            if (a.presetField == nullptr || a.descriptor == 0)
                 continue;
 
             const auto* field = findPresetField (a.presetField);
@@ -45,19 +46,6 @@ const std::array<ControllerTarget, 128>& controllerTargets()
     return targets;
 }
 
-bool payloadIs (const juce::MidiMessage& m, std::initializer_list<juce::uint8> prefix)
-{
-    return m.getSysExDataSize() >= (int) prefix.size() && std::equal (prefix.begin(), prefix.end(), m.getSysExData());
-}
-
-juce::String nameFieldText (const juce::MidiMessage& m)
-{
-    if (m.getSysExDataSize() < DeviceMessages::nameFieldOffset + DeviceMessages::nameFieldLength)
-        return {};
-
-    const auto* field = m.getSysExData() + DeviceMessages::nameFieldOffset;
-    return juce::String (reinterpret_cast<const char*> (field), (size_t) DeviceMessages::nameFieldLength).trimEnd();
-}
 } // namespace
 
 //==============================================================================
@@ -273,39 +261,34 @@ void SimulatedInstrument::handle (const juce::MidiMessage& m)
     if (! m.isSysEx())
         return;
 
-    if (payloadIs (m, { 0x7e, 0x7f, 0x06, 0x01 }))
+    if (DeviceMessages::isIdentityRequest (m))
     {
-        juce::uint8 payload[13] = { 0x7e, 0x7f, 0x06, 0x02, 0x04, 0x01, 0x00, 0x02, 0x00 };
+        std::array<juce::uint8, 4> currentRevision {};
 
         {
             const std::lock_guard<std::mutex> guard (lock);
-            std::copy (revision, revision + 4, payload + 9);
+            std::copy (revision, revision + 4, currentRevision.begin());
         }
 
-        reply (juce::MidiMessage::createSysExMessage (payload, (int) sizeof (payload)));
+        reply (DeviceMessages::identityReply (currentRevision));
     }
-    else if (payloadIs (m, { 0x04, 0x0b, 0x06, 0x00 }))
+    else if (DeviceMessages::isPresetRequest (m))
     {
-        juce::MemoryBlock payload;
-        payload.append (BankDump::presetDumpHeader().data(), BankDump::headerSize);
-        juce::uint8 packed[PresetDataBlock::packedSize];
-        PresetDataBlock::pack (getCurrentSound().toWords (getSelectedSlot()), packed);
-        payload.append (packed, sizeof (packed));
-        reply (DeviceMessages::bankDumpMessage (payload));
+        reply (DeviceMessages::presetDumpMessage (getCurrentSound().toWords (getSelectedSlot())));
     }
-    else if (payloadIs (m, { 0x04, 0x0b, 0x06, 0x03 }))
+    else if (DeviceMessages::isBankRequest (m))
     {
         reply (bankDump());
     }
-    else if (payloadIs (m, { 0x04, 0x0b, 0x06, 0x07 }))
+    else if (DeviceMessages::isPresetNameMessage (m))
     {
         const std::lock_guard<std::mutex> guard (lock);
-        currentSound.name = nameFieldText (m).substring (0, BXVandoriumPreset::maxNameLength);
+        currentSound.name = DeviceMessages::nameFieldText (m).substring (0, BXVandoriumPreset::maxNameLength);
     }
-    else if (payloadIs (m, { 0x04, 0x0b, 0x06, 0x08 }))
+    else if (DeviceMessages::isEffectNameMessage (m))
     {
         const std::lock_guard<std::mutex> guard (lock);
-        currentSound.effect = (juce::uint16) BXVandoriumPreset::effectFromName (nameFieldText (m));
+        currentSound.effect = (juce::uint16) BXVandoriumPreset::effectFromName (DeviceMessages::nameFieldText (m));
     }
     else if (DeviceMessages::isBankDump (m))
     {
@@ -322,7 +305,7 @@ void SimulatedInstrument::handleController (int controller, int value)
 {
     const std::lock_guard<std::mutex> guard (lock);
 
-    if (controller == 119 && value == 127)
+    if (DeviceMessages::isStoreRequest (juce::MidiMessage::controllerEvent (1, controller, value)))
     {
         bank[(size_t) selectedSlot] = currentSound;
         return;

@@ -5,9 +5,9 @@ void JuceUserDialogs::showNotice (const juce::String& title, const juce::String&
     juce::AlertWindow::showMessageBoxAsync (juce::MessageBoxIconType::WarningIcon, title, message, "OK");
 }
 
-bool JuceUserDialogs::confirm (const juce::String& message, juce::Component* associatedComponent)
+bool JuceUserDialogs::confirm (const juce::String& message)
 {
-    return juce::AlertWindow::showOkCancelBox (juce::MessageBoxIconType::QuestionIcon, "Confirmation", message, "YES", "NO", associatedComponent, nullptr);
+    return juce::AlertWindow::showOkCancelBox (juce::MessageBoxIconType::QuestionIcon, "Confirmation", message, "YES", "NO", associatedComponent.getComponent(), nullptr);
 }
 
 int JuceUserDialogs::choose (const juce::String& title, const juce::String& message, const juce::StringArray& buttons)

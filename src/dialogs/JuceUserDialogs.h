@@ -2,6 +2,8 @@
 
 #include "UserDialogs.h"
 
+#include <juce_gui_basics/juce_gui_basics.h>
+
 /** The dialogs as the framework's alert windows and file choosers. */
 class JuceUserDialogs final : public UserDialogs
 {
@@ -9,7 +11,10 @@ public:
     JuceUserDialogs() = default;
 
     void showNotice (const juce::String& title, const juce::String& message) override;
-    bool confirm (const juce::String& message, juce::Component* associatedComponent) override;
+    bool confirm (const juce::String& message) override;
+
+    /** The window that confirmations belong to (the main window's content). */
+    void setAssociatedComponent (juce::Component* component) { associatedComponent = component; }
     int choose (const juce::String& title, const juce::String& message, const juce::StringArray& buttons) override;
     std::optional<juce::String> promptForText (const juce::String& title, const juce::String& message, const juce::String& fieldName, const juce::String& initialText) override;
     std::optional<juce::File> chooseFileToOpen (const juce::String& title, const juce::File& startFolder, const juce::String& patterns) override;
@@ -17,5 +22,7 @@ public:
     void wait (int milliseconds) override;
 
 private:
+    juce::Component::SafePointer<juce::Component> associatedComponent;
+
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (JuceUserDialogs)
 };

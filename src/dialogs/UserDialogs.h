@@ -1,12 +1,13 @@
 #pragma once
 
-#include <juce_gui_basics/juce_gui_basics.h>
+#include <juce_core/juce_core.h>
 
 #include <optional>
 
 /** Every message box, confirmation, prompt, file chooser and blocking wait
     of the editor. The application shows real windows; tests script the
-    answers and never enter a modal loop.
+    answers and never enter a modal loop. The interface needs no GUI module,
+    so the editor's session can use it without a window.
 */
 class UserDialogs
 {
@@ -21,7 +22,7 @@ public:
     /** A modal "Confirmation" with the question icon and "YES" / "NO";
         true for "YES".
     */
-    virtual bool confirm (const juce::String& message, juce::Component* associatedComponent) = 0;
+    virtual bool confirm (const juce::String& message) = 0;
 
     /** A modal box with the warning icon and buttons that give the results
         0, 1, ... in order; returns the result of the button pressed.

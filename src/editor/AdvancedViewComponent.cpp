@@ -3,10 +3,9 @@
 #include "GlobalViewComponent.h"
 #include "ParameterControls.h"
 #include "WaveformRules.h"
-#include "app/UiScale.h"
 #include "appearance/DesignLayout.h"
 #include "appearance/ResourceLoader.h"
-#include "device/ControllerMap.h"
+#include "appearance/UiScale.h"
 #include "model/PresetFields.h"
 
 namespace
@@ -20,7 +19,7 @@ AdvancedViewComponent::AdvancedViewComponent (ViewContext c)
     using namespace ParameterControls;
 
     for (auto* knob : knobs())
-        setUpKnob (*knob, *this, 0, knob == &transposeKnob ? 127 : 16383, *this);
+        setUpKnob (*knob, *this, *this);
 
     addAndMakeVisible (transposeLabel);
     transposeLabel.setFont (juce::Font (15.0f));
@@ -32,23 +31,22 @@ AdvancedViewComponent::AdvancedViewComponent (ViewContext c)
     setSize (DesignLayout::Views::width, DesignLayout::Views::height);
     transposeLabel.setFont (getResourceFont ("LCDFont", 18.0f));
 
+    // Where each knob starts, and whether a double click returns it there.
     const struct
     {
         juce::Slider* knob;
-        const char* field;
         int initial;
         bool centred;
-        Tooltip tooltip;
     } settings[] = {
-        { &volumeWaveformScanAmountKnob, "volumeWaveformScanAmount", 8192, true, { 2, -400, 400, 0 } },
-        { &volumeWaveformScanRateKnob, "volumeWaveformScanRate", 8192, true, { 2, -400, 400, 0 } },
-        { &volumeFilterResonanceKnob, "volumeFilterResonance", 8192, true, { 2, -200, 200, 0 } },
-        { &volumeFilterCutoffKnob, "volumeFilterCutoff", 8192, true, { 2, -100, 100, 0 } },
-        { &volumeVolumeKnob, "volumeVolume", 1023, false, { 2, 0, 1600, 0 } },
-        { &pitchFilterResonanceKnob, "pitchFilterResonance", 8192, true, { 2, -200, 200, 0 } },
-        { &pitchWaveformScanAmountKnob, "pitchWaveformScanAmount", 8192, true, { 2, -400, 400, 0 } },
-        { &pitchWaveformScanRateKnob, "pitchWaveformScanRate", 8192, true, { 2, -400, 400, 0 } },
-        { &transposeKnob, "transpose", 64, true, { 3, -64, 63, 0 } },
+        { &volumeWaveformScanAmountKnob, 8192, true },
+        { &volumeWaveformScanRateKnob, 8192, true },
+        { &volumeFilterResonanceKnob, 8192, true },
+        { &volumeFilterCutoffKnob, 8192, true },
+        { &volumeVolumeKnob, 1023, false },
+        { &pitchFilterResonanceKnob, 8192, true },
+        { &pitchWaveformScanAmountKnob, 8192, true },
+        { &pitchWaveformScanRateKnob, 8192, true },
+        { &transposeKnob, 64, true },
     };
 
     for (const auto& s : settings)
@@ -62,9 +60,7 @@ AdvancedViewComponent::AdvancedViewComponent (ViewContext c)
 
     for (const auto& s : settings)
     {
-        fields[s.knob] = findPresetField (s.field);
-        setDescriptor (*s.knob, ControllerMap::descriptorFor (s.knob->getName()));
-        setTooltipSettings (*s.knob, s.tooltip);
+        fields[s.knob] = applyParameter (*s.knob);
 
         // The transposition shows in its read-out; the knob keeps no tooltip.
         if (s.knob != &transposeKnob)

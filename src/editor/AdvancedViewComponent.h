@@ -38,7 +38,8 @@ public:
     /** "+12 SEMITONES", "-64 SEMITONES" for a semitone offset. */
     static juce::String semitonesText (int offset);
 
-    //==============================================================================
+private:
+    // Tests and tools reach the controls by their component names.
     juce::Slider volumeWaveformScanAmountKnob { "Volume Waveform Scan Amount" }, volumeWaveformScanRateKnob { "Volume Waveform Scan Rate" },
         volumeFilterResonanceKnob { "Volume Filter Resonance" }, volumeFilterCutoffKnob { "Volume Filter Cutoff" },
         volumeVolumeKnob { "Volume Volume" }, pitchFilterResonanceKnob { "Pitch Filter Resonance" },
@@ -46,7 +47,6 @@ public:
         transposeKnob { "Transpose" };
     juce::Label transposeLabel { "Transpose Label", "label text" };
 
-private:
     void sliderValueChanged (juce::Slider*) override;
     std::array<juce::Slider*, 9> knobs();
     std::array<juce::Slider*, 4> scanModulationKnobs();

@@ -3,9 +3,9 @@
 #include "AdvancedViewComponent.h"
 #include "ParameterControls.h"
 #include "WaveformRules.h"
-#include "app/UiScale.h"
 #include "appearance/DesignLayout.h"
-#include "device/ControllerMap.h"
+#include "appearance/UiScale.h"
+#include "model/EffectTable.h"
 #include "model/PresetFields.h"
 
 namespace
@@ -16,7 +16,17 @@ const juce::StringArray scaleItems { "CHROMATIC", "IONIAN", "DORIAN", "PHRYGIAN"
 const juce::StringArray rootNoteItems { "C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B" };
 const juce::StringArray waveformItems { "SINE", "TRIANGLE", "SUPER SAW", "AURORA 1", "BRIGHT", "HOLLOW", "OPALINE" };
 const juce::StringArray filterTypeItems { "OFF", "LOWPASS", "BANDPASS", "HIGHPASS", "NOTCH" };
-const juce::StringArray effectItems { "OFF", "SHORT DELAY", "MED DELAY", "LONG DELAY" };
+// "PRESET" is shown for a loaded sound but is not a choice of the list.
+const juce::StringArray effectItems = []
+{
+    juce::StringArray items;
+
+    for (const auto& effect : EffectTable::effects)
+        if (&effect != &EffectTable::effects[EffectTable::presetEffect])
+            items.add (effect.listText);
+
+    return items;
+}();
 
 } // namespace
 
@@ -28,19 +38,19 @@ BasicViewComponent::BasicViewComponent (ViewContext c)
 
     setUpList (scaleList, *this, scaleItems, *this);
     setUpList (rootNoteList, *this, rootNoteItems, *this);
-    setUpKnob (pitchCorrectionKnob, *this, 0, 127, *this);
+    setUpKnob (pitchCorrectionKnob, *this, *this);
     setUpList (waveformList, *this, waveformItems, *this);
-    setUpKnob (scanRateKnob, *this, 0, 16383, *this);
-    setUpKnob (scanAmountKnob, *this, 0, 16383, *this);
-    setUpKnob (scanPositionKnob, *this, 0, 16383, *this);
+    setUpKnob (scanRateKnob, *this, *this);
+    setUpKnob (scanAmountKnob, *this, *this);
+    setUpKnob (scanPositionKnob, *this, *this);
     setUpList (filterTypeList, *this, filterTypeItems, *this);
-    setUpKnob (filterCutoffKnob, *this, 0, 127, *this);
-    setUpKnob (filterResonanceKnob, *this, 0, 127, *this);
-    setUpKnob (filterPitchTrackKnob, *this, 0, 16383, *this);
+    setUpKnob (filterCutoffKnob, *this, *this);
+    setUpKnob (filterResonanceKnob, *this, *this);
+    setUpKnob (filterPitchTrackKnob, *this, *this);
     setUpList (effectList, *this, effectItems, *this);
-    setUpKnob (delayTimeKnob, *this, 0, 13695, *this);
-    setUpKnob (delayFeedbackKnob, *this, 0, 16383, *this);
-    setUpKnob (effectMixKnob, *this, 0, 127, *this);
+    setUpKnob (delayTimeKnob, *this, *this);
+    setUpKnob (delayFeedbackKnob, *this, *this);
+    setUpKnob (effectMixKnob, *this, *this);
 
     setSize (DesignLayout::Views::width, DesignLayout::Views::height);
 
@@ -52,41 +62,12 @@ BasicViewComponent::BasicViewComponent (ViewContext c)
     filterCutoffKnob.setValue (127, juce::dontSendNotification);
     filterPitchTrackKnob.setValue (8192, juce::dontSendNotification);
 
-    const struct
+    for (auto* control : controlsInOrder())
     {
-        juce::Component* control;
-        const char* field;
-        std::optional<Tooltip> tooltip;
-    } settings[] = {
-        { &scaleList, "scale", {} },
-        { &rootNoteList, "rootNote", {} },
-        { &pitchCorrectionKnob, "pitchCorrection", Tooltip { 2, 0, 100, 0 } },
-        { &waveformList, "waveform", {} },
-        { &scanRateKnob, "scanRate", Tooltip { 4, 0, 32, 1 } },
-        { &scanAmountKnob, "scanAmount", Tooltip { 1, 0, 2, 2 } },
-        { &scanPositionKnob, "scanPosition", Tooltip { 1, 0, 2, 2 } },
-        { &filterTypeList, "filterType", {} },
-        { &filterCutoffKnob, "filterCutoff", Tooltip { 2, 0, 100, 2 } },
-        { &filterResonanceKnob, "filterResonance", Tooltip { 2, 0, 100, 0 } },
-        { &filterPitchTrackKnob, "filterPitchTrack", Tooltip { 2, -800, 800, 0 } },
-        { &effectList, "effect", {} },
-        { &delayTimeKnob, "delayTime", Tooltip { 5, 0, 16384, 0 } },
-        { &delayFeedbackKnob, "delayFeedback", Tooltip { 2, 0, 100, 0 } },
-        { &effectMixKnob, "effectMix", Tooltip { 2, 0, 100, 0 } },
-    };
+        fields[control] = applyParameter (*control);
 
-    for (const auto& s : settings)
-    {
-        fields[s.control] = findPresetField (s.field);
-
-        if (s.control != &effectList)
-            setDescriptor (*s.control, ControllerMap::descriptorFor (s.control->getName()));
-
-        if (s.tooltip.has_value())
-        {
-            setTooltipSettings (*s.control, *s.tooltip);
-            updateSliderTooltip (*static_cast<juce::Slider*> (s.control));
-        }
+        if (auto* knob = dynamic_cast<juce::Slider*> (control))
+            updateSliderTooltip (*knob);
     }
 
     // The delay time's tooltip has no digits of its own.
@@ -130,12 +111,10 @@ void BasicViewComponent::resized()
 //==============================================================================
 std::optional<juce::String> BasicViewComponent::effectText (int effect)
 {
-    static const char* texts[] = { "OFF", "SHORT DELAY", "MED DELAY", "LONG DELAY", "PRESET" };
-
-    if (effect < 0 || effect > 4)
+    if (effect < 0 || effect >= (int) EffectTable::effects.size())
         return std::nullopt;
 
-    return juce::String (texts[effect]);
+    return juce::String (EffectTable::effects[(size_t) effect].listText);
 }
 
 void BasicViewComponent::comboBoxChanged (juce::ComboBox* list)
@@ -170,27 +149,20 @@ void BasicViewComponent::applyEffectRule()
     const auto maximumFeedback = (float) delayFeedbackKnob.getMaximum();
     delayValuesFromEffect = false;
 
-    const struct
+    for (size_t e = 0; e < EffectTable::effects.size(); ++e)
     {
-        const char* text;
-        int effect;
-        float time, feedback;
-    } choices[] = { { "OFF", 0, 0.0f, 0.0f }, { "SHORT DELAY", 1, 0.1f, 0.1f }, { "MED DELAY", 2, 0.256f, 0.2f }, { "LONG DELAY", 3, 0.7f, 0.3f } };
+        const auto& choice = EffectTable::effects[e];
 
-    if (text == "PRESET")
-    {
-        context.preset.effect = 4;
-        return;
-    }
-
-    for (const auto& choice : choices)
-    {
-        if (text != choice.text)
+        if (text != choice.listText)
             continue;
 
-        context.preset.effect = (juce::uint16) choice.effect;
-        delayTimeKnob.setValue (maximumTime * choice.time, juce::sendNotificationSync);
-        delayFeedbackKnob.setValue (maximumFeedback * choice.feedback, juce::sendNotificationSync);
+        context.preset.effect = (juce::uint16) e;
+
+        if ((int) e == EffectTable::presetEffect)
+            return;
+
+        delayTimeKnob.setValue (maximumTime * choice.delayTimeShare, juce::sendNotificationSync);
+        delayFeedbackKnob.setValue (maximumFeedback * choice.feedbackShare, juce::sendNotificationSync);
         delayValuesFromEffect = true;
         return;
     }

@@ -48,7 +48,8 @@ public:
 
     bool delayValuesFromEffect = false;
 
-    //==============================================================================
+private:
+    // Tests and tools reach the controls by their component names.
     juce::ComboBox scaleList { "Scale" }, rootNoteList { "Root Note" };
     juce::Slider pitchCorrectionKnob { "Pitch Correction" };
     juce::ComboBox waveformList { "Waveform" };
@@ -58,7 +59,6 @@ public:
     juce::ComboBox effectList { "Effect Name" };
     juce::Slider delayTimeKnob { "Delay Time" }, delayFeedbackKnob { "Delay Feedback" }, effectMixKnob { "Effect Mix" };
 
-private:
     void comboBoxChanged (juce::ComboBox*) override;
     void sliderValueChanged (juce::Slider*) override;
     void applyEffectRule();

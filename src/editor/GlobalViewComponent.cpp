@@ -1,10 +1,9 @@
 #include "GlobalViewComponent.h"
 
 #include "ParameterControls.h"
-#include "app/UiScale.h"
 #include "appearance/DesignLayout.h"
 #include "appearance/ResourceLoader.h"
-#include "device/ControllerMap.h"
+#include "appearance/UiScale.h"
 
 namespace
 {
@@ -24,9 +23,9 @@ GlobalViewComponent::GlobalViewComponent (ViewContext c)
 {
     using namespace ParameterControls;
 
-    setUpKnob (masterVolumeKnob, *this, 0, 16383, *this);
-    setUpKnob (lowNoteKnob, *this, 24, 110, *this);
-    setUpKnob (highNoteKnob, *this, 24, 110, *this);
+    setUpKnob (masterVolumeKnob, *this, *this);
+    setUpKnob (lowNoteKnob, *this, *this);
+    setUpKnob (highNoteKnob, *this, *this);
     setUpReadOut (lowNoteLabel, *this);
     setUpReadOut (highNoteLabel, *this);
 
@@ -38,13 +37,12 @@ GlobalViewComponent::GlobalViewComponent (ViewContext c)
     lowNoteKnob.setValue (24, juce::dontSendNotification);
     highNoteKnob.setValue (110, juce::dontSendNotification);
 
-    setDescriptor (masterVolumeKnob, ControllerMap::descriptorFor ("Master Volume"));
-    setTooltipSettings (masterVolumeKnob, { 2, 0, 100, 0 });
+    for (auto* knob : { &masterVolumeKnob, &lowNoteKnob, &highNoteKnob })
+        applyParameter (*knob);
+
     updateSliderTooltip (masterVolumeKnob);
 
-    setDescriptor (lowNoteKnob, ControllerMap::descriptorFor ("Low Note"));
     lowNoteLabel.setText (noteLabelText ("LO NOTE", (int) lowNoteKnob.getValue(), nullptr, {}), juce::sendNotificationSync);
-    setDescriptor (highNoteKnob, ControllerMap::descriptorFor ("High Note"));
     highNoteLabel.setText (noteLabelText ("HI NOTE", (int) highNoteKnob.getValue(), nullptr, {}), juce::sendNotificationSync);
 }
 

@@ -33,11 +33,11 @@ public:
     /** 10100 for "v1.1.0", 10009 for "v1.0.9", 0 for an unknown version. */
     static int versionNumber (const juce::String& firmwareVersion);
 
-    //==============================================================================
+private:
+    // Tests and tools reach the controls by their component names.
     juce::Slider masterVolumeKnob { "Master Volume" }, lowNoteKnob { "Low Note" }, highNoteKnob { "High Note" };
     juce::Label lowNoteLabel { "Low Note Label", "label text" }, highNoteLabel { "High Note Label", "label text" };
 
-private:
     void sliderValueChanged (juce::Slider*) override;
 
     ViewContext context;

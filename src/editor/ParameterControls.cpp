@@ -13,6 +13,33 @@ void setUpKnob (juce::Slider& knob, juce::Component& parent, double minimum, dou
     knob.addListener (&listener);
 }
 
+void setUpKnob (juce::Slider& knob, juce::Component& parent, juce::Slider::Listener& listener)
+{
+    const auto* parameter = ParameterTable::find (knob.getName());
+    jassert (parameter != nullptr); // every knob has its line in the parameter table
+    setUpKnob (knob, parent, parameter != nullptr ? parameter->minimum : 0, parameter != nullptr ? parameter->maximum : 127, listener);
+}
+
+const PresetField* applyParameter (juce::Component& control)
+{
+    const auto* parameter = ParameterTable::find (control.getName());
+    jassert (parameter != nullptr);
+
+    if (parameter == nullptr)
+        return nullptr;
+
+    if (auto* knob = dynamic_cast<juce::Slider*> (&control))
+        knob->setRange (parameter->minimum, parameter->maximum, 1.0);
+
+    if (parameter->descriptor != 0)
+        setDescriptor (control, parameter->descriptor);
+
+    if (parameter->tooltip.has_value())
+        setTooltipSettings (control, *parameter->tooltip);
+
+    return parameter->presetField != nullptr ? findPresetField (parameter->presetField) : nullptr;
+}
+
 void setUpList (juce::ComboBox& list, juce::Component& parent, const juce::StringArray& items, juce::ComboBox::Listener& listener)
 {
     parent.addAndMakeVisible (list);

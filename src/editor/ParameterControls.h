@@ -1,5 +1,8 @@
 #pragma once
 
+#include "model/ParameterTable.h"
+#include "model/PresetFields.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 class DeviceSender;
@@ -11,16 +14,19 @@ class DeviceSender;
 */
 namespace ParameterControls
 {
-/** The tooltip settings of a knob: mode 1..5, displayed range and decimals. */
-struct Tooltip
-{
-    int mode;
-    double minimum, maximum;
-    int digits = 0;
-};
+using Tooltip = ParameterTable::Tooltip;
+
+/** Gives a control what the parameter table says of it: its range (knobs),
+    its "MidiMsg" descriptor and its tooltip settings. Returns its record
+    field, or nullptr for the instrument-wide settings.
+*/
+const PresetField* applyParameter (juce::Component& control);
 
 /** A rotary knob without text box over the range, interval 1, with the listener. */
 void setUpKnob (juce::Slider& knob, juce::Component& parent, double minimum, double maximum, juce::Slider::Listener& listener);
+
+/** The same, over the range the parameter table gives the knob's name. */
+void setUpKnob (juce::Slider& knob, juce::Component& parent, juce::Slider::Listener& listener);
 
 /** An LCD-style list: not editable, centred, with items of ids 1, 2, ... */
 void setUpList (juce::ComboBox& list, juce::Component& parent, const juce::StringArray& items, juce::ComboBox::Listener& listener);

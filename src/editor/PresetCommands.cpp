@@ -62,7 +62,7 @@ void PresetCommands::savePresetToLibrary (BXVandoriumPreset preset)
         const auto row = typed.number - 1;
         const auto message = "Are you sure to replace the preset\n'" + library.presets[(size_t) row].name + "'\nwith the preset\n'" + typed.name;
 
-        if (! dialogs.confirm (message, target.getDialogParent()))
+        if (! dialogs.confirm (message))
             return;
 
         const auto wasSelected = target.getSelectedLibraryRow() == row;
@@ -110,7 +110,7 @@ void PresetCommands::deleteSelectedPreset()
 
     const auto message = "Are you sure to delete the preset\n'" + presetNumberText (row, count) + " " + library.presets[(size_t) row].name + "' ?";
 
-    if (! dialogs.confirm (message, target.getDialogParent()))
+    if (! dialogs.confirm (message))
         return;
 
     library.removePreset ((size_t) row, false);
@@ -132,7 +132,7 @@ void PresetCommands::quickSavePreset()
     const auto message = "Are you sure to replace preset\n'" + juce::String::formatted ("%02d", row + 1) + " " + bank.presets[(size_t) row].name
                          + "'\nwith the current preset\n'" + target.getCurrentPreset().name + "'";
 
-    if (dialogs.confirm (message, target.getDialogParent()))
+    if (dialogs.confirm (message))
         target.replaceDevicePreset (target.getCurrentPreset(), row);
 }
 
@@ -158,7 +158,7 @@ void PresetCommands::libraryPresetDropped (int libraryRow, int deviceRow)
     const auto message = "Are you sure to replace the preset\n'" + slotLabel + " " + bank.presets[(size_t) deviceRow].name
                          + "'\nwith the preset\n'" + preset.name + "' ?";
 
-    if (! dialogs.confirm (message, target.getDialogParent()))
+    if (! dialogs.confirm (message))
         return;
 
     // The instrument stores its current sound: select the slot, play the

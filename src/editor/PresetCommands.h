@@ -3,7 +3,9 @@
 #include "dialogs/UserDialogs.h"
 #include "model/BXVandoriumLibrary.h"
 
-/** What the preset commands need of the main window. */
+#include <juce_events/juce_events.h>
+
+/** What the preset commands need of the editor session. */
 class PresetCommandTarget
 {
 public:
@@ -24,7 +26,6 @@ public:
     virtual void loadPresetIntoEditor (const BXVandoriumPreset& preset, juce::NotificationType notification) = 0;
     virtual void replaceDevicePreset (const BXVandoriumPreset& preset, int slot) = 0;
     virtual void selectDeviceSlot (int slot) = 0;
-    virtual juce::Component* getDialogParent() = 0;
 };
 
 /** "Save Preset", "Delete Preset", "Quick Save Preset" and the drops

@@ -178,7 +178,7 @@ std::vector<BXVandoriumPreset> BXVandoriumLibrary::presetsOf (const XmlFile& xml
         PresetDataBlock::Words words {};
 
         for (size_t i = 0; i < words.size(); ++i)
-            words[i] = (juce::uint16) ((block[2 * i] << 8) | block[2 * i + 1]);
+            words[i] = PresetDataBlock::bigEndianWord (block, i);
 
         // The name attribute replaces the name the block carries.
         int replacedBytes = 0;
@@ -225,10 +225,7 @@ bool BXVandoriumLibrary::writeFileBytes (juce::OutputStream& out) const
         juce::uint8 bytes[PresetDataBlock::storedSize];
 
         for (size_t i = 0; i < words.size(); ++i)
-        {
-            bytes[2 * i] = (juce::uint8) (words[i] >> 8);
-            bytes[2 * i + 1] = (juce::uint8) (words[i] & 0xff);
-        }
+            PresetDataBlock::putBigEndianWord (bytes, i, words[i]);
 
         char data[164];
         base64Encode (bytes, sizeof (bytes), sizeof (data), data);

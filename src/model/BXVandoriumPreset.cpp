@@ -1,5 +1,7 @@
 #include "BXVandoriumPreset.h"
 
+#include "EffectTable.h"
+
 namespace
 {
 using Word = juce::uint16;
@@ -15,11 +17,26 @@ Word timesTwoPlusCentre (Word word) noexcept
     return (Word) ((word + 4096) * 2);
 }
 
-constexpr const char* effectTexts[] = { "Off             ",
-                                        "Short Delay     ",
-                                        "Med Delay       ",
-                                        "Long Delay      ",
-                                        "PRESET          " };
+/** An effect's name padded with spaces to the block's 16 characters. */
+const char* effectBlockTextOf (size_t effect) noexcept
+{
+    static const auto texts = []
+    {
+        std::array<std::array<char, EffectTable::blockTextLength + 1>, EffectTable::effects.size()> padded {};
+
+        for (size_t e = 0; e < padded.size(); ++e)
+        {
+            padded[e].fill (' ');
+            const auto* name = EffectTable::effects[e].name;
+            std::copy (name, name + std::strlen (name), padded[e].begin());
+            padded[e].back() = 0;
+        }
+
+        return padded;
+    }();
+
+    return texts[effect].data();
+}
 
 // Names are nearly always ASCII; keep the locale-aware calls for the rest.
 bool isSpaceByte (juce::uint8 b) noexcept
@@ -71,21 +88,22 @@ juce::String decodeName (const juce::uint8* bytes, int count)
 
 int effectFromBytes (const juce::uint8* bytes, int count) noexcept
 {
-    static const char* names[] = { "Off", "Short Delay", "Med Delay", "Long Delay", "PRESET" };
     const auto length = trimmedLength (bytes, count);
 
-    for (int i = 0; i < 5; ++i)
+    for (size_t i = 0; i < EffectTable::effects.size(); ++i)
     {
-        if ((int) std::strlen (names[i]) != length)
+        const auto* name = EffectTable::effects[i].name;
+
+        if ((int) std::strlen (name) != length)
             continue;
 
         bool same = true;
 
         for (int k = 0; k < length && same; ++k)
-            same = upperOf (bytes[k]) == upperOf ((juce::uint8) names[i][k]);
+            same = upperOf (bytes[k]) == upperOf ((juce::uint8) name[k]);
 
         if (same)
-            return i;
+            return (int) i;
     }
 
     return 0;
@@ -128,16 +146,14 @@ juce::String BXVandoriumPreset::cleanName (const juce::String& text)
 
 const char* BXVandoriumPreset::effectBlockText (int effectValue) noexcept
 {
-    return effectValue >= 1 && effectValue <= 4 ? effectTexts[effectValue] : effectTexts[0];
+    return effectBlockTextOf (effectValue >= 1 && effectValue <= EffectTable::presetEffect ? (size_t) effectValue : 0);
 }
 
 int BXVandoriumPreset::effectFromName (const juce::String& text)
 {
-    static const char* names[] = { "Off", "Short Delay", "Med Delay", "Long Delay", "PRESET" };
-
-    for (int i = 0; i < 5; ++i)
-        if (text.equalsIgnoreCase (names[i]))
-            return i;
+    for (size_t i = 0; i < EffectTable::effects.size(); ++i)
+        if (text.equalsIgnoreCase (EffectTable::effects[i].name))
+            return (int) i;
 
     return 0;
 }
@@ -176,16 +192,20 @@ PresetDataBlock::Words BXVandoriumPreset::toWords (int slotNumber) const
     // The five effect texts as words, built once.
     static const auto effectWords = []
     {
-        std::array<std::array<Word, 8>, 5> words {};
+        std::array<std::array<Word, 8>, EffectTable::effects.size()> words {};
 
-        for (int e = 0; e < 5; ++e)
-            for (int i = 0; i < 8; ++i)
-                words[(size_t) e][(size_t) i] = (Word) ((juce::uint8) effectTexts[e][2 * i] | ((juce::uint8) effectTexts[e][2 * i + 1] << 8));
+        for (size_t e = 0; e < words.size(); ++e)
+        {
+            const auto* text = effectBlockTextOf (e);
+
+            for (size_t i = 0; i < 8; ++i)
+                words[e][i] = PresetDataBlock::littleEndianWord (reinterpret_cast<const juce::uint8*> (text), i);
+        }
 
         return words;
     }();
 
-    const auto& effectText = effectWords[effect <= 4 ? effect : 0];
+    const auto& effectText = effectWords[effect <= EffectTable::presetEffect ? effect : 0];
     std::copy (effectText.begin(), effectText.end(), w.begin() + 27);
 
     w[21] = delayTime;
@@ -212,10 +232,7 @@ std::array<juce::uint8, PresetDataBlock::bufferSize> BXVandoriumPreset::toDataBl
     std::array<juce::uint8, PresetDataBlock::bufferSize> buffer {};
 
     for (size_t i = 0; i < words.size(); ++i)
-    {
-        buffer[2 * i] = (juce::uint8) (words[i] & 0xff);
-        buffer[2 * i + 1] = (juce::uint8) (words[i] >> 8);
-    }
+        PresetDataBlock::putLittleEndianWord (buffer.data(), i, words[i]);
 
     return buffer;
 }
@@ -245,11 +262,8 @@ BXVandoriumPreset BXVandoriumPreset::fromDataBlock (const PresetDataBlock::Words
 
     juce::uint8 effectBytes[16];
 
-    for (int i = 0; i < 8; ++i)
-    {
-        effectBytes[2 * i] = (juce::uint8) (w[(size_t) (27 + i)] & 0xff);
-        effectBytes[2 * i + 1] = (juce::uint8) (w[(size_t) (27 + i)] >> 8);
-    }
+    for (size_t i = 0; i < 8; ++i)
+        PresetDataBlock::putLittleEndianWord (effectBytes, i, w[27 + i]);
 
     p.effect = (Word) effectFromBytes (effectBytes, 16);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppFolders.h"
+#include "model/BuildInfo.h"
 
 #include <juce_core/juce_core.h>
 
@@ -14,7 +15,8 @@ class EditorSettings final
 {
 public:
     //==============================================================================
-    static constexpr const char* subfolderName = "Vandorium Editor";
+    /** The settings and library folders are named after the product. */
+    static constexpr const char* subfolderName = BuildInfo::productName;
     static constexpr const char* settingsFileName = "settings.xml";
     static constexpr const char* defaultLibraryName = "DEFAULT";
 

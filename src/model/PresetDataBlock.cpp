@@ -84,7 +84,7 @@ Words wordsFromBuffer (const std::array<juce::uint8, bufferSize>& buffer) noexce
     Words words {};
 
     for (size_t i = 0; i < words.size(); ++i)
-        words[i] = (juce::uint16) (buffer[2 * i] | (buffer[2 * i + 1] << 8));
+        words[i] = littleEndianWord (buffer.data(), i);
 
     return words;
 }

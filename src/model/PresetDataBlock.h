@@ -36,6 +36,30 @@ void pack (const Words& words, juce::uint8* destination) noexcept;
 /** Reads 61 words back from 183 packed bytes. */
 Words unpack (const juce::uint8* source) noexcept;
 
+/** Word i of bytes that keep each word high byte first (library files). */
+inline juce::uint16 bigEndianWord (const juce::uint8* bytes, size_t i) noexcept
+{
+    return juce::ByteOrder::bigEndianShort (bytes + 2 * i);
+}
+
+/** Word i of bytes that keep each word low byte first (the instrument's buffer). */
+inline juce::uint16 littleEndianWord (const juce::uint8* bytes, size_t i) noexcept
+{
+    return juce::ByteOrder::littleEndianShort (bytes + 2 * i);
+}
+
+inline void putBigEndianWord (juce::uint8* bytes, size_t i, juce::uint16 word) noexcept
+{
+    bytes[2 * i] = (juce::uint8) (word >> 8);
+    bytes[2 * i + 1] = (juce::uint8) (word & 0xff);
+}
+
+inline void putLittleEndianWord (juce::uint8* bytes, size_t i, juce::uint16 word) noexcept
+{
+    bytes[2 * i] = (juce::uint8) (word & 0xff);
+    bytes[2 * i + 1] = (juce::uint8) (word >> 8);
+}
+
 /** The 61 words of a 124-byte little-endian buffer. */
 Words wordsFromBuffer (const std::array<juce::uint8, bufferSize>& buffer) noexcept;
 } // namespace PresetDataBlock

@@ -14,9 +14,9 @@ struct Connection final : ConnectionCheckTarget
     void openDevicePorts() override
     {
         ++opens;
-        main.openDevicePorts();
+        main.getSession().openDevicePorts();
     }
-    bool isDeviceConnected() override { return main.isDeviceConnected(); }
+    bool isDeviceConnected() override { return main.getSession().isDeviceConnected(); }
     void repaintForRetry() override {}
 
     MainComponent& main;

@@ -76,24 +76,6 @@ TEST (DeviceMessages, PackedDescriptorsSendTheirControllers)
     EXPECT_EQ (rig.sent.size(), 2u); // nothing reaches a closed instrument
 }
 
-TEST (DeviceMessages, ControllerMapDescribesEveryControl)
-{
-    EXPECT_EQ (ControllerMap::assignments().size(), 27u);
-
-    for (const auto& a : ControllerMap::assignments())
-    {
-        EXPECT_EQ (ControllerMap::statusOf (a.descriptor), 0xb0) << a.controlName;
-
-        if (ControllerMap::isFourteenBit (a.descriptor))
-        {
-            EXPECT_EQ (ControllerMap::lowControllerOf (a.descriptor), ControllerMap::controllerOf (a.descriptor) + 32) << a.controlName;
-        }
-    }
-
-    EXPECT_EQ (ControllerMap::descriptorFor ("Filter Cutoff"), 0x4ab0);
-    EXPECT_EQ (ControllerMap::descriptorFor ("Effect Name"), 0);
-}
-
 TEST (DeviceMessages, NameMessagesFillTheirFieldByteForByte)
 {
     SendRig rig;

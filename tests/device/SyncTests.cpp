@@ -42,14 +42,15 @@ TEST (Sync, FullSyncReplacesTheBankAndWritesTheCache)
 
     ASSERT_TRUE (rig.syncAndWait());
 
-    // Button hidden on 2, 3, 4, shown again on 1.
-    EXPECT_EQ (rig.host.getSyncButtonShown(), (std::vector<bool> { false, false, false, true }));
+    using State = DeviceLink::SyncState;
+    // Released at connection, then the three requests and back.
+    EXPECT_EQ (rig.events.getStates(), (std::vector<State> { State::idle, State::identityRequested, State::presetRequested, State::bankRequested, State::idle }));
     EXPECT_EQ (namesOf (rig.link.deviceLibrary.presets), namesOf (rig.instrument.getBank()));
     EXPECT_EQ (rig.link.deviceLibrary.presets, rig.instrument.getBank());
     EXPECT_TRUE (rig.link.deviceLibrary.isVirtual);
-    EXPECT_EQ (rig.host.deviceListRefreshes, 1);
+    EXPECT_EQ (rig.events.getBankChanges(), std::vector<DeviceLink::BankChange> { DeviceLink::BankChange::synchronised });
     EXPECT_EQ (rig.settings.firmwareVersion, "v1.0.7");
-    EXPECT_TRUE (rig.host.getNotices().empty());
+    EXPECT_TRUE (rig.events.getTimeouts().empty());
 
     juce::MemoryBlock cache;
     ASSERT_TRUE (rig.link.getCacheFile().loadFileAsData (cache));
@@ -68,7 +69,7 @@ TEST (Sync, FullSyncReplacesTheBankAndWritesTheCache)
 
     // A new editor starts with the cached bank, without any MIDI traffic.
     rig.instrument.clearReceived();
-    DeviceLink restarted (rig.ports, rig.settings, rig.host);
+    DeviceLink restarted (rig.ports, rig.settings);
     restarted.loadStartUpBank();
     EXPECT_EQ (namesOf (restarted.deviceLibrary.presets), namesOf (rig.instrument.getBank()));
     EXPECT_TRUE (rig.instrument.getReceived().empty());
@@ -99,23 +100,23 @@ TEST (Sync, MissingRepliesTimeOutInTheirState)
     {
         const char* description;
         std::function<void (SimulatedInstrument&)> arrange;
-        int stateReached;
+        DeviceLink::SyncState stateReached;
     } cases[] = {
         { "silent instrument", [] (SimulatedInstrument& i)
           { i.setSilent (true); },
-          2 },
+          DeviceLink::SyncState::identityRequested },
         { "answers the identity request only", [] (SimulatedInstrument& i)
           { i.setAnswerLimit (1); },
-          3 },
+          DeviceLink::SyncState::presetRequested },
         { "no bank dump", [] (SimulatedInstrument& i)
           { i.setAnswerLimit (2); },
-          4 },
+          DeviceLink::SyncState::bankRequested },
         { "short bank dump", [] (SimulatedInstrument& i)
           { i.setBankDumpFault (SimulatedInstrument::BankDumpFault::shortDump); },
-          4 },
+          DeviceLink::SyncState::bankRequested },
         { "garbled bank dump", [] (SimulatedInstrument& i)
           { i.setBankDumpFault (SimulatedInstrument::BankDumpFault::garbled); },
-          4 },
+          DeviceLink::SyncState::bankRequested },
     };
 
     for (const auto& c : cases)
@@ -127,23 +128,20 @@ TEST (Sync, MissingRepliesTimeOutInTheirState)
 
         rig.link.advanceSync();
         ASSERT_TRUE (pumpUntil ([&]
-                                { return rig.link.syncState.load() == c.stateReached && rig.instrument.isIdle(); }))
+                                { return rig.link.getSyncState() == c.stateReached && rig.instrument.isIdle(); }))
             << c.description;
         pumpUntil ([]
                    { return false; },
                    20); // a late reply would arrive now
 
         rig.tick (49);
-        EXPECT_TRUE (rig.host.getNotices().empty()) << c.description;
-        EXPECT_EQ (rig.link.syncState.load(), c.stateReached) << c.description;
+        EXPECT_TRUE (rig.events.getTimeouts().empty()) << c.description;
+        EXPECT_EQ (rig.link.getSyncState(), c.stateReached) << c.description;
 
         rig.tick (1);
-        const auto notices = rig.host.getNotices();
-        ASSERT_EQ (notices.size(), 1u) << c.description;
-        EXPECT_EQ (notices[0].title, "Sync Error");
-        EXPECT_EQ (notices[0].message, "Timeout (error : " + juce::String (c.stateReached) + ")");
-        EXPECT_EQ (rig.link.syncState.load(), DeviceLink::idle);
-        EXPECT_TRUE (rig.host.getSyncButtonShown().back());
+        EXPECT_EQ (rig.events.getTimeouts(), std::vector<DeviceLink::SyncState> { c.stateReached }) << c.description;
+        EXPECT_EQ (rig.link.getSyncState(), DeviceLink::SyncState::idle);
+        EXPECT_EQ (rig.events.getStates().back(), DeviceLink::SyncState::idle);
         EXPECT_EQ (rig.link.deviceLibrary.presets, bankBefore) << c.description;
         EXPECT_FALSE (rig.link.getCacheFile().exists()) << c.description;
     }
@@ -155,17 +153,14 @@ TEST (Sync, RepliesInTheWrongStateAreIgnored)
     rig.connect();
     rig.instrument.setSilent (true);
 
-    const juce::uint8 reply[] = { 0x7e, 0x7f, 0x06, 0x02, 0x04, 0, 0, 0, 0, 0, 1, 1, 0 };
-    const auto identity = juce::MidiMessage::createSysExMessage (reply, (int) sizeof (reply));
+    const auto identity = DeviceMessages::identityReply ({ 0, 1, 1, 0 });
     const auto bank = DeviceMessages::bankDumpMessage (encodeBankDump (namedPresets ("STRAY ", 32)));
-    juce::MemoryBlock presetPayload (BankDump::presetDumpHeader().data(), BankDump::headerSize);
-    presetPayload.setSize (BankDump::headerSize + PresetDataBlock::packedSize, true);
-    const auto presetDump = DeviceMessages::bankDumpMessage (presetPayload);
+    const auto presetDump = DeviceMessages::presetDumpMessage ({});
 
     // While idle nothing is taken.
     rig.link.handleIncomingMidiMessage (nullptr, identity);
     rig.link.handleIncomingMidiMessage (nullptr, bank);
-    EXPECT_EQ (rig.link.syncState.load(), DeviceLink::idle);
+    EXPECT_EQ (rig.link.getSyncState(), DeviceLink::SyncState::idle);
     EXPECT_EQ (rig.link.deviceLibrary.presets[0].name, "PRESET 1");
     EXPECT_TRUE (rig.settings.firmwareVersion.isEmpty());
 
@@ -175,15 +170,14 @@ TEST (Sync, RepliesInTheWrongStateAreIgnored)
     rig.tick (25);
     rig.link.handleIncomingMidiMessage (nullptr, presetDump);
     rig.link.handleIncomingMidiMessage (nullptr, bank);
-    EXPECT_EQ (rig.link.syncState.load(), DeviceLink::identityRequested);
+    EXPECT_EQ (rig.link.getSyncState(), DeviceLink::SyncState::identityRequested);
     rig.tick (25);
-    ASSERT_EQ (rig.host.getNotices().size(), 1u);
-    EXPECT_EQ (rig.host.getNotices()[0].message, "Timeout (error : 2)");
+    EXPECT_EQ (rig.events.getTimeouts(), std::vector<DeviceLink::SyncState> { DeviceLink::SyncState::identityRequested });
 
     // Non-SysEx input never matters.
     rig.link.advanceSync();
     rig.link.handleIncomingMidiMessage (nullptr, juce::MidiMessage::controllerEvent (1, 7, 100));
-    EXPECT_EQ (rig.link.syncState.load(), DeviceLink::identityRequested);
+    EXPECT_EQ (rig.link.getSyncState(), DeviceLink::SyncState::identityRequested);
 }
 
 TEST (Sync, ConnectionMonitorAnnouncesLossAndReturnOnce)
@@ -192,34 +186,31 @@ TEST (Sync, ConnectionMonitorAnnouncesLossAndReturnOnce)
     rig.connect();
 
     rig.tick (10);
-    EXPECT_TRUE (rig.host.getNotices().empty());
+    EXPECT_TRUE (rig.events.getConnections().empty());
 
     rig.instrument.unplug();
     rig.tick (4);
-    EXPECT_TRUE (rig.host.getNotices().empty()); // checked once a second
+    EXPECT_TRUE (rig.events.getConnections().empty()); // checked once a second
     rig.tick (1);
-    ASSERT_EQ (rig.host.getNotices().size(), 1u);
-    EXPECT_EQ (rig.host.getNotices()[0].title, "ALERT !");
-    EXPECT_EQ (rig.host.getNotices()[0].message, DeviceLink::connectionLostText);
+    EXPECT_EQ (rig.events.getConnections(), std::vector<bool> { false });
     EXPECT_FALSE (rig.ports.deviceConnected);
     EXPECT_EQ (rig.ports.getNumOpenInputs() + rig.ports.getNumOpenOutputs(), 0);
     EXPECT_EQ (rig.link.deviceLibrary.presets.size(), 32u);
 
     rig.tick (20);
-    EXPECT_EQ (rig.host.getNotices().size(), 1u);
+    EXPECT_EQ (rig.events.getConnections().size(), 1u);
 
     rig.instrument.plugIn();
     rig.tick (5);
-    ASSERT_EQ (rig.host.getNotices().size(), 2u);
-    EXPECT_EQ (rig.host.getNotices()[1].message, DeviceLink::connectedText);
+    EXPECT_EQ (rig.events.getConnections(), (std::vector<bool> { false, true }));
     EXPECT_TRUE (rig.ports.deviceConnected);
     rig.tick (20);
-    EXPECT_EQ (rig.host.getNotices().size(), 2u);
+    EXPECT_EQ (rig.events.getConnections().size(), 2u);
 
     // No check before start-up has released the monitor.
     DeviceTestRig starting;
     starting.tick (20);
-    EXPECT_TRUE (starting.host.getNotices().empty());
+    EXPECT_TRUE (starting.events.getConnections().empty());
     EXPECT_EQ (starting.ports.getNumOpenInputs(), 0);
 }
 
@@ -230,7 +221,6 @@ TEST (Sync, SendingALibraryReplacesTheBank)
         DeviceTestRig rig;
         rig.connect();
         rig.link.deviceLibrary.presets = namedPresets ("OLD ", 32);
-        rig.host.selectedDeviceRow = 2;
 
         BXVandoriumLibrary library;
         library.presets = namedPresets ("NEW ", size);
@@ -243,21 +233,12 @@ TEST (Sync, SendingALibraryReplacesTheBank)
         EXPECT_EQ (bank[5].name, size == 5 ? "OLD 6" : "NEW 6");
         EXPECT_EQ (bank[31].name, size == 5 ? "OLD 32" : "NEW 32");
         EXPECT_EQ (rig.link.deviceLibrary.presets, bank);
-        EXPECT_EQ (rig.host.deviceLibraryReplacements, 1);
+        EXPECT_EQ (rig.events.getBankChanges(), std::vector<DeviceLink::BankChange> { DeviceLink::BankChange::sent });
 
         juce::MemoryBlock cache;
         rig.link.getCacheFile().loadFileAsData (cache);
         EXPECT_EQ (cache.getSize(), 6646u);
-
-        // The selected slot is loaded without sending, then selected on the instrument.
-        EXPECT_EQ (rig.host.waits, std::vector<int> { 500 });
-        ASSERT_EQ (rig.host.loadedPresets.size(), 1u);
-        EXPECT_EQ (rig.host.loadedPresets[0].name, "NEW 3");
-        EXPECT_EQ (rig.host.librarySelectionClears, 1);
-        const auto received = rig.instrument.getReceived();
-        ASSERT_EQ (received.size(), 2u);
-        EXPECT_TRUE (received[1].isProgramChange());
-        EXPECT_EQ (received[1].getProgramChangeNumber(), 2);
+        EXPECT_EQ (rig.instrument.getReceived().size(), 1u); // the bank dump alone
     }
 }
 
@@ -277,7 +258,7 @@ TEST (Sync, ReplacingAPresetSendsOnlyTheStoreRequest)
     EXPECT_EQ (received[0].getControllerNumber(), 119);
     EXPECT_EQ (received[0].getControllerValue(), 127);
     EXPECT_EQ (rig.link.deviceLibrary.presets[2].name, "REPLACED");
-    EXPECT_EQ (rig.host.deviceListRowChanges, 1);
+    EXPECT_EQ (rig.events.getSlotChanges(), std::vector<int> { 2 });
 
     juce::MemoryBlock cache;
     rig.link.getCacheFile().loadFileAsData (cache);
@@ -301,8 +282,9 @@ TEST (Sync, EditsStoredOnTheInstrumentComeBackWithTheNextSync)
     sender.sendPackedMessage (ControllerMap::descriptorFor ("Transpose"), 70);
     sender.sendPackedMessage (ControllerMap::descriptorFor ("Volume Volume"), 2048);
     sender.sendPresetName ("EDITED");
+    sender.setSelectedSlotSource ([]
+                                  { return 4; });
     sender.sendEffectName ("LONG DELAY");
-    rig.host.selectedDeviceRow = 4;
 
     BXVandoriumPreset edited = rig.link.deviceLibrary.presets[4];
     edited.name = "EDITED";
@@ -334,7 +316,7 @@ TEST (SyncThreaded, ManySyncsWithTheInstrumentOnItsOwnThread)
     }
 
     EXPECT_EQ (rig.settings.firmwareVersion, "v1.1.0");
-    EXPECT_TRUE (rig.host.getNotices().empty());
+    EXPECT_TRUE (rig.events.getTimeouts().empty());
 }
 
 TEST (SyncThreaded, ClosingWhileAReplyWaitsForTheMessageThreadDoesNotDeadlock)
@@ -345,13 +327,12 @@ TEST (SyncThreaded, ClosingWhileAReplyWaitsForTheMessageThreadDoesNotDeadlock)
     VirtualMidiBackend backend;
     SimulatedInstrument instrument (backend);
     DevicePorts ports (backend);
-    RecordingHost host;
 
     for (int round = 0; round < 5; ++round)
     {
-        auto link = std::make_unique<DeviceLink> (ports, settings, host);
+        auto link = std::make_unique<DeviceLink> (ports, settings);
         ports.openDevicePorts (link.get());
-        link->syncState = DeviceLink::idle;
+        link->releaseMonitor();
 
         // The reply's hand-over waits for the message thread, which is busy
         // here and then destroys the link (closing the ports) instead.

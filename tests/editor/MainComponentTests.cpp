@@ -1,5 +1,5 @@
-#include "app/UiScale.h"
 #include "appearance/DesignLayout.h"
+#include "appearance/UiScale.h"
 #include "support/EditorTestRig.h"
 
 #include <gtest/gtest.h>
@@ -11,33 +11,33 @@ TEST (MainComponent, StartsWithTheBasicViewAndSendsNothing)
 
     EXPECT_EQ (main.getWidth(), 1024);
     EXPECT_EQ (main.getHeight(), 768);
-    EXPECT_TRUE (main.getBasicView().isVisible());
-    EXPECT_FALSE (main.getAdvancedView().isVisible());
-    EXPECT_FALSE (main.getGlobalView().isVisible());
-    EXPECT_EQ (main.presetNameLabel.getText(), "NEW PRESET");
-    EXPECT_EQ (main.presetVolumeSlider.getValue(), 60.0);
-    EXPECT_EQ (main.presetVolumeSlider.getTooltip(), "47 %");
-    EXPECT_EQ (main.saveButton.getBounds(), juce::Rectangle<int> (22, 287, 92, 46));
-    EXPECT_EQ (main.getDeviceList().getModel()->getNumRows(), 32);
+    EXPECT_TRUE (rig.basicView().isVisible());
+    EXPECT_FALSE (rig.advancedView().isVisible());
+    EXPECT_FALSE (rig.globalView().isVisible());
+    EXPECT_EQ (rig.nameDisplay().getText(), "NEW PRESET");
+    EXPECT_EQ (rig.volumeKnob().getValue(), 60.0);
+    EXPECT_EQ (rig.volumeKnob().getTooltip(), "47 %");
+    EXPECT_EQ (main.getLocalArea (&rig.button ("Save Preset"), rig.button ("Save Preset").getLocalBounds()), juce::Rectangle<int> (22, 287, 92, 46));
+    EXPECT_EQ (rig.deviceList().getModel()->getNumRows(), 32);
     EXPECT_TRUE (rig.takeReceived().empty());
 
     // Names, tooltips and the inverted command pictures.
-    EXPECT_EQ (main.saveButton.getTooltip(), "Save the current preset to the current library");
-    EXPECT_EQ (main.brandLogoButton.getTooltip(), "Brax Music Website");
-    EXPECT_TRUE ((bool) main.syncButton.getProperties()["invert"]);
-    EXPECT_FALSE (main.brandLogoButton.getProperties().contains ("invert"));
-    EXPECT_EQ (main.getLibraryList().getName(), "Library Presets");
+    EXPECT_EQ (rig.button ("Save Preset").getTooltip(), "Save the current preset to the current library");
+    EXPECT_EQ (rig.button ("Brax Logo").getTooltip(), "Brax Music Website");
+    EXPECT_TRUE ((bool) rig.button ("Sync").getProperties()["invert"]);
+    EXPECT_FALSE (rig.button ("Brax Logo").getProperties().contains ("invert"));
+    EXPECT_EQ (rig.libraryList().getName(), "Library Presets");
     EXPECT_NE (main.getTooltipWindow(), nullptr);
 
     // Clicking a view button switches the view; clicking it again changes nothing.
-    main.advancedViewButton.setToggleState (true, juce::sendNotificationSync);
-    EXPECT_FALSE (main.getBasicView().isVisible());
-    EXPECT_TRUE (main.getAdvancedView().isVisible());
-    main.advancedViewButton.setToggleState (true, juce::sendNotificationSync);
-    EXPECT_TRUE (main.getAdvancedView().isVisible());
-    main.globalViewButton.setToggleState (true, juce::sendNotificationSync);
-    EXPECT_TRUE (main.getGlobalView().isVisible());
-    EXPECT_FALSE (main.getAdvancedView().isVisible());
+    rig.control<juce::ToggleButton> ("Advanced View").setToggleState (true, juce::sendNotificationSync);
+    EXPECT_FALSE (rig.basicView().isVisible());
+    EXPECT_TRUE (rig.advancedView().isVisible());
+    rig.control<juce::ToggleButton> ("Advanced View").setToggleState (true, juce::sendNotificationSync);
+    EXPECT_TRUE (rig.advancedView().isVisible());
+    rig.control<juce::ToggleButton> ("Global View").setToggleState (true, juce::sendNotificationSync);
+    EXPECT_TRUE (rig.globalView().isVisible());
+    EXPECT_FALSE (rig.advancedView().isVisible());
 }
 
 TEST (MainComponent, ScaledLayoutRoundsOutwards)
@@ -61,62 +61,60 @@ TEST (MainComponent, ScaledLayoutRoundsOutwards)
 TEST (MainComponent, SelectingARowPlaysOrSelectsThePreset)
 {
     EditorTestRig rig;
-    auto& main = *rig.main;
 
     // A slot of the instrument: only the program change goes out.
-    main.getDeviceList().selectRow (5);
+    rig.deviceList().selectRow (5);
     auto received = rig.takeReceived();
     ASSERT_EQ (received.size(), 1u);
     EXPECT_TRUE (received[0].isProgramChange());
     EXPECT_EQ (received[0].getProgramChangeNumber(), 5);
-    EXPECT_EQ (main.presetNameLabel.getText(), "PRESET 6");
+    EXPECT_EQ (rig.nameDisplay().getText(), "PRESET 6");
     EXPECT_EQ (rig.instrument.getSelectedSlot(), 5);
 
     // A library preset differing only in volume: its name and one controller.
     auto presets = EditorTestRig::presetsNamed ("LOUD ", 2);
     presets[1].volume = 100;
     presets[1].name = "LOUD";
-    presets[0] = main.getCurrentPresetValue();
+    presets[0] = rig.preset();
     rig.useLibrary ("MINE", presets);
-    main.getLibraryList().selectRow (1);
+    rig.libraryList().selectRow (1);
     received = rig.takeReceived();
     EXPECT_EQ (EditorTestRig::nameSentIn (received), "LOUD");
     const auto controllers = EditorTestRig::controllersIn (received);
     ASSERT_EQ (controllers.size(), 1u);
     EXPECT_EQ (controllers[0].getControllerNumber(), 103);
     EXPECT_EQ (controllers[0].getControllerValue(), 100);
-    EXPECT_EQ (main.getCurrentPresetValue().volume, 100);
-    EXPECT_EQ (main.getDeviceList().getSelectedRow(), 5); // stays
-    EXPECT_EQ (main.presetVolumeSlider.getTooltip(), "79 %");
+    EXPECT_EQ (rig.preset().volume, 100);
+    EXPECT_EQ (rig.deviceList().getSelectedRow(), 5); // stays
+    EXPECT_EQ (rig.volumeKnob().getTooltip(), "79 %");
 
     // Selecting the slot again clears the library selection.
-    main.getDeviceList().selectRow (2);
-    EXPECT_EQ (main.getLibraryList().getSelectedRow(), -1);
+    rig.deviceList().selectRow (2);
+    EXPECT_EQ (rig.libraryList().getSelectedRow(), -1);
 }
 
 TEST (MainComponent, VolumeAndNameEditsReachTheInstrument)
 {
     EditorTestRig rig;
-    auto& main = *rig.main;
 
-    main.presetVolumeSlider.setValue (90.0, juce::sendNotificationSync);
+    rig.volumeKnob().setValue (90.0, juce::sendNotificationSync);
     auto received = rig.takeReceived();
     ASSERT_EQ (received.size(), 1u);
     EXPECT_EQ (received[0].getControllerNumber(), 103);
     EXPECT_EQ (received[0].getControllerValue(), 90);
-    EXPECT_EQ (main.getCurrentPresetValue().volume, 90);
+    EXPECT_EQ (rig.preset().volume, 90);
 
-    main.presetNameLabel.setText ("  soft lead ", juce::sendNotificationSync);
-    EXPECT_EQ (main.presetNameLabel.getText(), "SOFT LEAD");
-    EXPECT_EQ (main.getCurrentPresetValue().name, "SOFT LEAD");
+    rig.nameDisplay().setText ("  soft lead ", juce::sendNotificationSync);
+    EXPECT_EQ (rig.nameDisplay().getText(), "SOFT LEAD");
+    EXPECT_EQ (rig.preset().name, "SOFT LEAD");
     EXPECT_EQ (EditorTestRig::nameSentIn (rig.takeReceived()), "SOFT LEAD");
 
-    main.presetNameLabel.setText ("a name longer than thirteen", juce::sendNotificationSync);
-    EXPECT_EQ (main.getCurrentPresetValue().name, "A NAME LONGER");
+    rig.nameDisplay().setText ("a name longer than thirteen", juce::sendNotificationSync);
+    EXPECT_EQ (rig.preset().name, "A NAME LONGER");
     EXPECT_EQ (EditorTestRig::nameSentIn (rig.takeReceived()), "A NAME LONGER");
 
-    main.presetNameLabel.setText ("   ", juce::sendNotificationSync);
-    EXPECT_EQ (main.presetNameLabel.getText(), "A NAME LONGER");
+    rig.nameDisplay().setText ("   ", juce::sendNotificationSync);
+    EXPECT_EQ (rig.nameDisplay().getText(), "A NAME LONGER");
     EXPECT_TRUE (rig.takeReceived().empty());
 }
 
@@ -126,24 +124,38 @@ TEST (MainComponent, CommandButtonsRunOnlyWhenClickedWithThePointer)
     auto& main = *rig.main;
 
     // A keyboard click shows the button as down: nothing happens.
-    main.syncButton.setState (juce::Button::buttonDown);
-    main.buttonClicked (&main.syncButton);
-    EXPECT_EQ (main.getDeviceLink().syncState.load(), DeviceLink::idle);
+    rig.button ("Sync").setState (juce::Button::buttonDown);
+    rig.button ("Sync").clicked();
+    EXPECT_EQ (rig.session->getLink().getSyncState(), DeviceLink::SyncState::idle);
 
-    main.syncButton.setState (juce::Button::buttonOver);
-    main.buttonClicked (&main.syncButton);
-    EXPECT_EQ (main.getDeviceLink().syncState.load(), DeviceLink::identityRequested);
-    EXPECT_FALSE (main.syncButton.isVisible());
+    rig.button ("Sync").setState (juce::Button::buttonOver);
+    rig.button ("Sync").clicked();
+    EXPECT_EQ (rig.session->getLink().getSyncState(), DeviceLink::SyncState::identityRequested);
+    EXPECT_FALSE (rig.button ("Sync").isVisible());
     ASSERT_TRUE (rig.waitForSyncToFinish());
-    EXPECT_TRUE (main.syncButton.isVisible());
-    EXPECT_EQ (main.getDeviceList().getModel()->getNumRows(), 32);
-    EXPECT_EQ (main.getDeviceLink().deviceLibrary.presets[0].name, rig.instrument.getBank()[0].name);
+    EXPECT_TRUE (rig.button ("Sync").isVisible());
+    EXPECT_EQ (rig.deviceList().getModel()->getNumRows(), 32);
+    EXPECT_EQ (rig.session->getLink().deviceLibrary.presets[0].name, rig.instrument.getBank()[0].name);
 
     int opened = 0;
-    main.onOpenLibraryManager = [&]
+    main.onOpenLibraryManager() = [&]
     { ++opened; };
-    main.folderButton.setState (juce::Button::buttonOver);
-    main.buttonClicked (&main.folderButton);
+    rig.button ("Folder").setState (juce::Button::buttonOver);
+    rig.button ("Folder").clicked();
+    EXPECT_EQ (opened, 1);
+
+    // The framework shows a quick mouse click as "down" for a moment; a
+    // keyboard click flashes "down" with the pointer elsewhere.
+    EXPECT_TRUE (CommandButton::clickCounts (juce::Button::buttonOver, false));
+    EXPECT_TRUE (CommandButton::clickCounts (juce::Button::buttonDown, true));
+    EXPECT_FALSE (CommandButton::clickCounts (juce::Button::buttonDown, false));
+    EXPECT_FALSE (CommandButton::clickCounts (juce::Button::buttonNormal, true));
+
+    rig.button ("Folder").setState (juce::Button::buttonNormal);
+    rig.button ("Folder").triggerClick();
+    pumpUntil ([]
+               { return false; },
+               50);
     EXPECT_EQ (opened, 1);
 }
 

@@ -10,11 +10,11 @@ struct CommandsRig : EditorTestRig
     explicit CommandsRig (int librarySize)
     {
         useLibrary ("MINE", presetsNamed ("SOUND ", librarySize));
-        main->getCurrentPreset().name = "LEAD";
+        session->getEditedPreset().name = "LEAD";
     }
 
-    PresetCommands& commands() { return main->getCommands(); }
-    const BXVandoriumLibrary& library() { return main->getCurrentLibraryValue(); }
+    PresetCommands& commands() { return session->getCommands(); }
+    const BXVandoriumLibrary& library() { return session->getLibrary(); }
 
     BXVandoriumLibrary libraryOnDisk() { return BXVandoriumLibrary (settings.libraryFolder + "MINE.vandorium", false); }
 };
@@ -52,7 +52,7 @@ TEST (PresetCommands, SaveProposesTheNextNumberAndAppends)
 {
     CommandsRig rig (12);
     rig.dialogs.texts.push_back (juce::String ("13 LEAD"));
-    rig.commands().savePresetToLibrary (rig.main->getCurrentPresetValue());
+    rig.commands().savePresetToLibrary (rig.preset());
 
     const auto prompt = rig.dialogs.ofKind ("prompt");
     ASSERT_EQ (prompt.size(), 1u);
@@ -63,15 +63,15 @@ TEST (PresetCommands, SaveProposesTheNextNumberAndAppends)
 
     ASSERT_EQ (rig.library().presets.size(), 13u);
     EXPECT_EQ (rig.libraryOnDisk().presets.size(), 13u);
-    EXPECT_EQ (rig.main->getLibraryList().getSelectedRow(), 12);
-    EXPECT_EQ (rig.main->presetNameLabel.getText(), "LEAD");
+    EXPECT_EQ (rig.libraryList().getSelectedRow(), 12);
+    EXPECT_EQ (rig.nameDisplay().getText(), "LEAD");
     EXPECT_EQ (EditorTestRig::nameSentIn (rig.takeReceived()), "LEAD");
 
     // Past the end, or 0: appended under the typed name.
     for (const auto* typed : { "40 far away", "0 zero", " 5 spaced" })
     {
         rig.dialogs.texts.push_back (juce::String (typed));
-        rig.commands().savePresetToLibrary (rig.main->getCurrentPresetValue());
+        rig.commands().savePresetToLibrary (rig.preset());
     }
 
     ASSERT_EQ (rig.library().presets.size(), 16u);
@@ -81,12 +81,12 @@ TEST (PresetCommands, SaveProposesTheNextNumberAndAppends)
 
     // Cancel changes nothing.
     rig.dialogs.texts.push_back (std::nullopt);
-    rig.commands().savePresetToLibrary (rig.main->getCurrentPresetValue());
+    rig.commands().savePresetToLibrary (rig.preset());
     EXPECT_EQ (rig.library().presets.size(), 16u);
 
     // An empty library proposes 01.
     CommandsRig empty (0);
-    empty.commands().savePresetToLibrary (empty.main->getCurrentPresetValue());
+    empty.commands().savePresetToLibrary (empty.preset());
     EXPECT_EQ (empty.dialogs.ofKind ("prompt")[0].initialText, "01 LEAD");
 }
 
@@ -95,33 +95,33 @@ TEST (PresetCommands, SaveOverANumberAsksFirst)
     for (const auto* typed : { "5 warm pad", "5warm pad" })
     {
         CommandsRig rig (12);
-        rig.main->getCurrentPreset().scanRate = 4321;
+        rig.session->getEditedPreset().scanRate = 4321;
 
         rig.dialogs.texts.push_back (juce::String (typed));
         rig.dialogs.confirmations.push_back (false);
-        rig.commands().savePresetToLibrary (rig.main->getCurrentPresetValue());
+        rig.commands().savePresetToLibrary (rig.preset());
         ASSERT_EQ (rig.dialogs.ofKind ("confirm").size(), 1u);
         EXPECT_EQ (rig.dialogs.ofKind ("confirm")[0].message, "Are you sure to replace the preset\n'SOUND 5'\nwith the preset\n'WARM PAD");
         EXPECT_EQ (rig.library().presets[4].name, "SOUND 5");
 
         rig.dialogs.texts.push_back (juce::String (typed));
         rig.dialogs.confirmations.push_back (true);
-        rig.commands().savePresetToLibrary (rig.main->getCurrentPresetValue());
+        rig.commands().savePresetToLibrary (rig.preset());
         EXPECT_EQ (rig.library().presets.size(), 12u);
         EXPECT_EQ (rig.library().presets[4].name, "WARM PAD");
         EXPECT_EQ (rig.libraryOnDisk().presets[4].scanRate, 4321);
-        EXPECT_EQ (rig.main->getLibraryList().getSelectedRow(), 4);
-        EXPECT_EQ (rig.main->presetNameLabel.getText(), "WARM PAD");
+        EXPECT_EQ (rig.libraryList().getSelectedRow(), 4);
+        EXPECT_EQ (rig.nameDisplay().getText(), "WARM PAD");
     }
 
     // Replacing the row already selected still shows the new name.
     CommandsRig rig (6);
-    rig.main->getLibraryList().selectRow (2);
+    rig.libraryList().selectRow (2);
     rig.takeReceived();
     rig.dialogs.texts.push_back (juce::String ("3 renamed"));
     rig.dialogs.confirmations.push_back (true);
-    rig.commands().savePresetToLibrary (rig.main->getCurrentPresetValue());
-    EXPECT_EQ (rig.main->presetNameLabel.getText(), "RENAMED");
+    rig.commands().savePresetToLibrary (rig.preset());
+    EXPECT_EQ (rig.nameDisplay().getText(), "RENAMED");
     EXPECT_EQ (EditorTestRig::nameSentIn (rig.takeReceived()), "RENAMED");
 }
 
@@ -133,20 +133,20 @@ TEST (PresetCommands, DeleteAsksAndRefuses)
     EXPECT_EQ (rig.dialogs.ofKind ("notice")[0].title, "Error");
     EXPECT_EQ (rig.dialogs.ofKind ("notice")[0].message, "You must select a library preset first");
 
-    rig.main->getLibraryList().selectRow (6);
+    rig.libraryList().selectRow (6);
     rig.dialogs.confirmations = { false, true };
     rig.commands().deleteSelectedPreset();
     EXPECT_EQ (rig.dialogs.ofKind ("confirm")[0].message, "Are you sure to delete the preset\n'007 SOUND 7' ?");
     EXPECT_EQ (rig.library().presets.size(), 120u);
 
-    const auto current = rig.main->getCurrentPresetValue();
+    const auto current = rig.preset();
     rig.takeReceived();
     rig.commands().deleteSelectedPreset();
     EXPECT_EQ (rig.library().presets.size(), 119u);
     EXPECT_EQ (rig.libraryOnDisk().presets.size(), 119u);
     EXPECT_EQ (rig.library().presets[6].name, "SOUND 8");
-    EXPECT_EQ (rig.main->getLibraryList().getSelectedRow(), -1);
-    EXPECT_EQ (rig.main->getCurrentPresetValue(), current);
+    EXPECT_EQ (rig.libraryList().getSelectedRow(), -1);
+    EXPECT_EQ (rig.preset(), current);
     EXPECT_TRUE (rig.takeReceived().empty());
 
     CommandsRig empty (0);
@@ -162,10 +162,10 @@ TEST (PresetCommands, FactoryLibrariesAreNeverChanged)
     factory.presets = EditorTestRig::presetsNamed ("FACTORY ", 3);
     ASSERT_TRUE (factory.save());
     const auto before = juce::File (factory.getFilePath()).loadFileAsString();
-    rig.main->setCurrentLibrary (factory);
+    rig.session->setCurrentLibrary (factory);
 
-    rig.commands().savePresetToLibrary (rig.main->getCurrentPresetValue());
-    rig.main->getLibraryList().selectRow (1);
+    rig.commands().savePresetToLibrary (rig.preset());
+    rig.libraryList().selectRow (1);
     rig.commands().deleteSelectedPreset();
 
     const auto notices = rig.dialogs.ofKind ("notice");
@@ -173,7 +173,7 @@ TEST (PresetCommands, FactoryLibrariesAreNeverChanged)
     EXPECT_EQ (notices[0].message, "You can't save a preset to a factory library");
     EXPECT_EQ (notices[1].message, "You can't delete a preset from a factory library");
     EXPECT_TRUE (rig.dialogs.ofKind ("confirm").empty());
-    EXPECT_EQ (rig.main->getCurrentLibraryValue().presets.size(), 3u);
+    EXPECT_EQ (rig.session->getLibrary().presets.size(), 3u);
     EXPECT_EQ (juce::File (factory.getFilePath()).loadFileAsString(), before);
 }
 
@@ -185,7 +185,7 @@ TEST (PresetCommands, AFailedWriteIsReportedAndTheEditorKeepsThePreset)
     file.createDirectory(); // nothing can replace a folder
 
     rig.dialogs.texts.push_back (juce::String ("3 KEPT"));
-    rig.commands().savePresetToLibrary (rig.main->getCurrentPresetValue());
+    rig.commands().savePresetToLibrary (rig.preset());
 
     const auto notices = rig.dialogs.ofKind ("notice");
     ASSERT_EQ (notices.size(), 1u);
@@ -200,8 +200,8 @@ TEST (PresetCommands, QuickSaveStoresIntoTheSelectedSlot)
     rig.commands().quickSavePreset();
     EXPECT_EQ (rig.dialogs.ofKind ("notice")[0].message, "You must select a Vandorium preset first");
 
-    rig.main->getDeviceList().selectRow (0);
-    rig.main->presetNameLabel.setText ("my sound", juce::sendNotificationSync); // the name reaches the instrument
+    rig.deviceList().selectRow (0);
+    rig.nameDisplay().setText ("my sound", juce::sendNotificationSync); // the name reaches the instrument
     rig.takeReceived();
     rig.dialogs.confirmations = { false, true };
     rig.commands().quickSavePreset();
@@ -213,7 +213,7 @@ TEST (PresetCommands, QuickSaveStoresIntoTheSelectedSlot)
     const auto received = rig.takeReceived();
     ASSERT_EQ (received.size(), 1u);
     EXPECT_EQ (received[0].getControllerNumber(), 119);
-    EXPECT_EQ (rig.main->getDeviceLink().deviceLibrary.presets[0].name, "MY SOUND");
+    EXPECT_EQ (rig.session->getLink().deviceLibrary.presets[0].name, "MY SOUND");
     EXPECT_EQ (rig.instrument.getBank()[0].name, "MY SOUND");
 }
 
@@ -221,18 +221,18 @@ TEST (PresetCommands, DropsBetweenTheLists)
 {
     CommandsRig rig (3);
     auto& main = *rig.main;
-    auto& bank = main.getDeviceLink().deviceLibrary;
+    auto& bank = rig.session->getLink().deviceLibrary;
     bank.presets[4].name = "BASS";
     rig.useLibrary ("MINE", { BXVandoriumPreset() });
 
     // Onto the same list, and below the last slot: nothing, not even a question.
-    main.presetDropped (main.getDeviceList(), 2, main.getDeviceList(), 3);
-    main.presetDropped (main.getLibraryList(), 0, main.getDeviceList(), -1);
+    main.presetDropped (rig.deviceList(), 2, rig.deviceList(), 3);
+    main.presetDropped (rig.libraryList(), 0, rig.deviceList(), -1);
     EXPECT_TRUE (rig.dialogs.boxes.empty());
 
     // Library preset onto slot 5: NO leaves everything as it was.
     rig.dialogs.confirmations = { false };
-    main.presetDropped (main.getLibraryList(), 0, main.getDeviceList(), 4);
+    main.presetDropped (rig.libraryList(), 0, rig.deviceList(), 4);
     ASSERT_EQ (rig.dialogs.ofKind ("confirm").size(), 1u);
     EXPECT_EQ (rig.dialogs.ofKind ("confirm")[0].message,
                "Are you sure to replace the preset\n'05 BASS'\nwith the preset\n'NEW PRESET' ?");
@@ -240,9 +240,9 @@ TEST (PresetCommands, DropsBetweenTheLists)
     EXPECT_EQ (bank.presets[4].name, "BASS");
 
     // YES: program change, pause, the preset played in, pause, store.
-    main.getCurrentPreset().volume = 10;
+    rig.session->getEditedPreset().volume = 10;
     rig.dialogs.confirmations = { true };
-    main.presetDropped (main.getLibraryList(), 0, main.getDeviceList(), 4);
+    main.presetDropped (rig.libraryList(), 0, rig.deviceList(), 4);
     const auto received = rig.takeReceived();
     ASSERT_GE (received.size(), 3u);
     EXPECT_TRUE (received.front().isProgramChange());
@@ -256,6 +256,6 @@ TEST (PresetCommands, DropsBetweenTheLists)
 
     // Instrument preset onto the library: the save command with that preset.
     rig.dialogs.texts.push_back (std::nullopt);
-    main.presetDropped (main.getDeviceList(), 7, main.getLibraryList(), 0);
+    main.presetDropped (rig.deviceList(), 7, rig.libraryList(), 0);
     EXPECT_EQ (rig.dialogs.ofKind ("prompt").back().initialText, "02 PRESET 8");
 }

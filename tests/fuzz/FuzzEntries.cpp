@@ -178,18 +178,6 @@ std::string bankDump (const std::uint8_t* data, size_t size)
 }
 
 //==============================================================================
-struct SilentHost final : public DeviceLinkHost
-{
-    void showSyncControls (bool) override {}
-    void refreshDeviceList() override {}
-    void deviceLibraryReplaced() override {}
-    void deviceListRowsChanged() override {}
-    void showNotice (const juce::String&, const juce::String&) override {}
-    void wait (int) override {}
-    void loadDevicePresetIntoEditor (const BXVandoriumPreset&) override {}
-    int getSelectedDeviceRow() override { return -1; }
-    void clearLibrarySelection() override {}
-};
 
 /** A device link with its cache in a temporary folder, made once. */
 struct MidiRig
@@ -202,11 +190,10 @@ struct MidiRig
 
     juce::File folder = juce::File::createTempFile ("vandorium-fuzz-midi");
     bool created = folder.createDirectory().wasOk();
-    SilentHost host;
     VirtualMidiBackend backend;
     DevicePorts ports { backend };
     EditorSettings settings;
-    DeviceLink link { ports, settings, host };
+    DeviceLink link { ports, settings };
 };
 
 std::string midi (const std::uint8_t* data, size_t size)
@@ -218,7 +205,7 @@ std::string midi (const std::uint8_t* data, size_t size)
 
     // The first byte picks the sync state; the rest is the input stream,
     // cut into messages as the framework's MIDI input does.
-    rig.link.syncState = DeviceLink::startingUp + data[0] % 5;
+    rig.link.forceSyncStateForTesting ((DeviceLink::SyncState) (data[0] % 5));
     const auto* p = data + 1;
     auto remaining = (int) std::min<size_t> (size - 1, 1 << 20);
     juce::uint8 lastStatus = 0;
@@ -234,9 +221,9 @@ std::string midi (const std::uint8_t* data, size_t size)
         lastStatus = message.getRawData()[0];
         rig.link.handleIncomingMidiMessage (nullptr, message);
 
-        const auto state = rig.link.syncState.load();
+        const auto state = (int) rig.link.getSyncState();
 
-        if (state < DeviceLink::startingUp || state > DeviceLink::bankRequested)
+        if (state < (int) DeviceLink::SyncState::startingUp || state > (int) DeviceLink::SyncState::bankRequested)
             return "sync state " + std::to_string (state);
 
         if (rig.link.deviceLibrary.presets.size() != (size_t) BankDump::numSlots)
@@ -313,15 +300,8 @@ std::vector<std::string> seedsFor (const std::string& name)
 
     if (name == "midi")
     {
-        const std::uint8_t identityReply[] = { 0xf0, 0x7e, 0x7f, 0x06, 0x02, 0x04, 0x01, 0x00, 0x02, 0x00, 0x01, 0x00, 0x07, 0x00, 0xf7 };
         const auto bankMessage = DeviceMessages::bankDumpMessage (bank);
-
-        juce::MemoryBlock presetDump;
-        presetDump.append (BankDump::presetDumpHeader().data(), BankDump::headerSize);
-        std::uint8_t packed[PresetDataBlock::packedSize];
-        PresetDataBlock::pack (presets[0].toWords (0), packed);
-        presetDump.append (packed, sizeof (packed));
-        const auto presetMessage = DeviceMessages::bankDumpMessage (presetDump);
+        const auto presetMessage = DeviceMessages::presetDumpMessage (presets[0].toWords (0));
 
         auto raw = [] (const juce::MidiMessage& m)
         { return std::string (reinterpret_cast<const char*> (m.getRawData()), (size_t) m.getRawDataSize()); };
@@ -329,7 +309,7 @@ std::vector<std::string> seedsFor (const std::string& name)
         auto inState = [] (char state, const std::string& bytes)
         { return std::string (1, state).append (bytes); };
 
-        return { inState ('\x02', std::string (reinterpret_cast<const char*> (identityReply), sizeof (identityReply))),
+        return { inState ('\x02', raw (DeviceMessages::identityReply ({ 0x00, 0x01, 0x00, 0x07 }))),
                  inState ('\x03', raw (presetMessage)),
                  inState ('\x04', raw (bankMessage)),
                  "\x01\xb0\x4a\x40\xc0\x05" };

@@ -10,57 +10,45 @@
 
 #include <juce_events/juce_events.h>
 
-/** Records everything the device link asks of its window. */
-class RecordingHost final : public DeviceLinkHost
+/** Records everything the device link reports. */
+class RecordingListener final : public DeviceLink::Listener
 {
 public:
-    struct Notice
-    {
-        juce::String title, message;
-    };
+    using SyncState = DeviceLink::SyncState;
+    using BankChange = DeviceLink::BankChange;
 
-    void showSyncControls (bool syncButtonVisible) override
-    {
-        const std::lock_guard<std::mutex> guard (lock);
-        syncButtonShown.push_back (syncButtonVisible);
-    }
+    void syncStateChanged (SyncState state) override { record (states, state); }
+    void syncTimedOut (SyncState state) override { record (timeouts, state); }
+    void bankReplaced (BankChange change) override { record (bankChanges, change); }
+    void bankSlotChanged (int slot) override { record (slotChanges, slot); }
+    void connectionChanged (bool connected) override { record (connections, connected); }
 
-    void refreshDeviceList() override { ++deviceListRefreshes; }
-    void deviceLibraryReplaced() override { ++deviceLibraryReplacements; }
-    void deviceListRowsChanged() override { ++deviceListRowChanges; }
-
-    void showNotice (const juce::String& title, const juce::String& message) override
-    {
-        const std::lock_guard<std::mutex> guard (lock);
-        notices.push_back ({ title, message });
-    }
-
-    void wait (int milliseconds) override { waits.push_back (milliseconds); }
-    void loadDevicePresetIntoEditor (const BXVandoriumPreset& preset) override { loadedPresets.push_back (preset); }
-    int getSelectedDeviceRow() override { return selectedDeviceRow; }
-    void clearLibrarySelection() override { ++librarySelectionClears; }
-
-    std::vector<Notice> getNotices() const
-    {
-        const std::lock_guard<std::mutex> guard (lock);
-        return notices;
-    }
-
-    std::vector<bool> getSyncButtonShown() const
-    {
-        const std::lock_guard<std::mutex> guard (lock);
-        return syncButtonShown;
-    }
-
-    int selectedDeviceRow = -1;
-    int deviceListRefreshes = 0, deviceLibraryReplacements = 0, deviceListRowChanges = 0, librarySelectionClears = 0;
-    std::vector<int> waits;
-    std::vector<BXVandoriumPreset> loadedPresets;
+    std::vector<SyncState> getStates() const { return read (states); }
+    std::vector<SyncState> getTimeouts() const { return read (timeouts); }
+    std::vector<BankChange> getBankChanges() const { return read (bankChanges); }
+    std::vector<int> getSlotChanges() const { return read (slotChanges); }
+    std::vector<bool> getConnections() const { return read (connections); }
 
 private:
+    template <typename T>
+    void record (std::vector<T>& events, T event)
+    {
+        const std::lock_guard<std::mutex> guard (lock);
+        events.push_back (event);
+    }
+
+    template <typename T>
+    std::vector<T> read (const std::vector<T>& events) const
+    {
+        const std::lock_guard<std::mutex> guard (lock);
+        return events;
+    }
+
     mutable std::mutex lock;
-    std::vector<Notice> notices;
-    std::vector<bool> syncButtonShown;
+    std::vector<SyncState> states, timeouts;
+    std::vector<BankChange> bankChanges;
+    std::vector<int> slotChanges;
+    std::vector<bool> connections;
 };
 
 /** A device link wired to a simulated instrument on virtual ports, with its
@@ -72,6 +60,7 @@ struct DeviceTestRig
     {
         settings.load (temp.folders());
         link.loadStartUpBank();
+        link.addListener (&events);
     }
 
     ~DeviceTestRig()
@@ -82,13 +71,14 @@ struct DeviceTestRig
                    { return instrument.isIdle(); },
                    2000);
         ports.closeDevicePorts();
+        link.removeListener (&events);
     }
 
     /** Opens the ports and releases the monitor, as the start-up does. */
     void connect()
     {
         ports.openDevicePorts (&link);
-        link.syncState = DeviceLink::idle;
+        link.releaseMonitor();
     }
 
     /** Presses "Sync" and lets the exchange run to its end, including the
@@ -98,7 +88,7 @@ struct DeviceTestRig
     {
         link.advanceSync();
         return pumpUntil ([this]
-                          { return link.syncState.load() == DeviceLink::idle && instrument.isIdle(); },
+                          { return link.getSyncState() == DeviceLink::SyncState::idle && instrument.isIdle(); },
                           timeoutMs);
     }
 
@@ -113,6 +103,6 @@ struct DeviceTestRig
     VirtualMidiBackend backend;
     SimulatedInstrument instrument { backend };
     DevicePorts ports { backend };
-    RecordingHost host;
-    DeviceLink link { ports, settings, host };
+    DeviceLink link { ports, settings };
+    RecordingListener events;
 };

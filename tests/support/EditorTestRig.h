@@ -6,6 +6,7 @@
 
 #include "device/SimulatedInstrument.h"
 #include "device/VirtualMidiBackend.h"
+#include "editor/FindComponent.h"
 #include "editor/MainComponent.h"
 
 #include <juce_events/juce_events.h>
@@ -18,9 +19,10 @@ struct EditorTestRig
     EditorTestRig()
     {
         settings.load (temp.folders());
-        main = std::make_unique<MainComponent> (MainComponent::Services { ports, settings, dialogs });
-        main->openDevicePorts();
-        main->getDeviceLink().syncState = DeviceLink::idle;
+        session = std::make_unique<EditorSession> (EditorSession::Services { ports, settings, dialogs });
+        main = std::make_unique<MainComponent> (*session);
+        session->openDevicePorts();
+        session->releaseMonitor();
     }
 
     ~EditorTestRig()
@@ -28,6 +30,40 @@ struct EditorTestRig
         instrument.setSilent (true);
         instrument.waitUntilIdle();
         main = nullptr;
+        session = nullptr;
+    }
+
+    /** A control of the window, found by its component name as a user tells them apart. */
+    template <typename ComponentType>
+    ComponentType& control (const juce::String& name)
+    {
+        auto* found = findComponent<ComponentType> (*main, name);
+
+        if (found == nullptr)
+            throw std::runtime_error ("no control named " + name.toStdString());
+
+        return *found;
+    }
+
+    juce::Slider& knob (const juce::String& name) { return control<juce::Slider> (name); }
+    juce::ComboBox& list (const juce::String& name) { return control<juce::ComboBox> (name); }
+    juce::Label& label (const juce::String& name) { return control<juce::Label> (name); }
+    BXListBox& libraryList() { return control<BXListBox> ("Library Presets"); }
+    BXListBox& deviceList() { return control<BXListBox> ("Vandorium Presets"); }
+    juce::Label& nameDisplay() { return control<juce::Label> ("Preset Name"); }
+    juce::Slider& volumeKnob() { return control<juce::Slider> ("Preset Volume"); }
+    CommandButton& button (const juce::String& name) { return control<CommandButton> (name); }
+    BasicViewComponent& basicView() { return control<BasicViewComponent> ("Basic View Panel"); }
+    AdvancedViewComponent& advancedView() { return control<AdvancedViewComponent> ("Advanced View Panel"); }
+    GlobalViewComponent& globalView() { return control<GlobalViewComponent> ("Global View Panel"); }
+    const BXVandoriumPreset& preset() const { return session->getPreset(); }
+
+    /** Clicks a command button in a state: "over" as a mouse click reports it. */
+    void click (const juce::String& buttonName, juce::Button::ButtonState state = juce::Button::buttonOver)
+    {
+        auto& b = button (buttonName);
+        b.setState (state);
+        b.clicked();
     }
 
     /** Makes a user library of these presets the current one. */
@@ -36,7 +72,7 @@ struct EditorTestRig
         BXVandoriumLibrary library (settings.libraryFolder + name + ".vandorium", false);
         library.presets = presets;
         library.save();
-        main->setCurrentLibrary (library);
+        session->setCurrentLibrary (library);
     }
 
     static std::vector<BXVandoriumPreset> presetsNamed (const juce::String& prefix, int count)
@@ -57,7 +93,7 @@ struct EditorTestRig
     bool waitForSyncToFinish()
     {
         return pumpUntil ([this]
-                          { return main->getDeviceLink().syncState.load() == DeviceLink::idle && instrument.isIdle(); });
+                          { return session->getLink().getSyncState() == DeviceLink::SyncState::idle && instrument.isIdle(); });
     }
 
     /** What the instrument received since the last call. */
@@ -95,5 +131,6 @@ struct EditorTestRig
     SimulatedInstrument instrument { backend };
     DevicePorts ports { backend };
     ScriptedDialogs dialogs;
+    std::unique_ptr<EditorSession> session;
     std::unique_ptr<MainComponent> main;
 };

@@ -23,7 +23,7 @@ public:
         boxes.push_back ({ "notice", title, message, { "OK" }, {} });
     }
 
-    bool confirm (const juce::String& message, juce::Component*) override
+    bool confirm (const juce::String& message) override
     {
         boxes.push_back ({ "confirm", "Confirmation", message, { "YES", "NO" }, {} });
         return take (confirmations, false);

@@ -5,6 +5,7 @@
 #include "device/SimulatedInstrument.h"
 #include "device/VirtualMidiBackend.h"
 #include "dialogs/SilentUserDialogs.h"
+#include "editor/FindComponent.h"
 #include "editor/MainComponent.h"
 #include "model/AppFolders.h"
 
@@ -86,19 +87,21 @@ int main (int argc, char* argv[])
     int failures = 0;
 
     {
-        MainComponent main ({ ports, settings, dialogs });
-        main.sendLibraryToDevice (factoryBank);
-        main.getLibraryList().selectRow (0);
-        main.getDeviceList().selectRow (4);
-        main.getLibraryList().selectRow (0);
+        EditorSession session ({ ports, settings, dialogs });
+        MainComponent main (session);
+        session.sendLibraryToDevice (factoryBank);
+        auto& libraryList = *findComponent<juce::ListBox> (main, "Library Presets");
+        libraryList.selectRow (0);
+        findComponent<juce::ListBox> (main, "Vandorium Presets")->selectRow (4);
+        libraryList.selectRow (0);
 
-        const std::pair<juce::ToggleButton*, const char*> views[] = { { &main.basicViewButton, "shot-basic.eps" },
-                                                                      { &main.advancedViewButton, "shot-advanced.eps" },
-                                                                      { &main.globalViewButton, "shot-global.eps" } };
+        const std::pair<const char*, const char*> views[] = { { "Basic View", "shot-basic.eps" },
+                                                              { "Advanced View", "shot-advanced.eps" },
+                                                              { "Global View", "shot-global.eps" } };
 
-        for (const auto& [button, name] : views)
+        for (const auto& [buttonName, name] : views)
         {
-            button->setToggleState (true, juce::sendNotificationSync);
+            findComponent<juce::ToggleButton> (main, buttonName)->setToggleState (true, juce::sendNotificationSync);
             const auto picture = shrunk (main.createComponentSnapshot (main.getLocalBounds()), 0.5f);
 
             if (! writeEps (picture, output.getChildFile (name)))
