@@ -1,6 +1,7 @@
 #include "VandoriumEditorApplication.h"
 
 #include "ConnectionCheck.h"
+#include "ProcessExit.h"
 #include "appearance/ResourceLoader.h"
 #include "dialogs/JuceUserDialogs.h"
 #include "model/EditorSettings.h"
@@ -41,13 +42,14 @@ void VandoriumEditorApplication::initialise (const juce::String& commandLine)
     if (demo)
     {
         // A demo never touches the user's own settings, libraries or bank cache.
-        demoFolder = juce::File::getSpecialLocation (juce::File::tempDirectory).getChildFile ("vandorium-demo-" + juce::Uuid().toString());
+        demoFolder = DemoFolder::create();
         auto folders = AppFolders::fromSystem();
         folders.applicationData = demoFolder.getChildFile ("application data");
         folders.documents = demoFolder.getChildFile ("documents");
         AppFolders::substitute (folders);
     }
 
+    quitOnSignals = std::make_unique<QuitOnSignals>();
     auto& settings = EditorSettings::getInstance();
     devices = std::make_unique<DeviceEnvironment> (demo);
     auto juceDialogs = std::make_unique<JuceUserDialogs>();
@@ -60,6 +62,7 @@ void VandoriumEditorApplication::initialise (const juce::String& commandLine)
 void VandoriumEditorApplication::shutdown()
 {
     mainWindow = nullptr;
+    quitOnSignals = nullptr;
     devices = nullptr;
     dialogs = nullptr;
     ResourceLoader::getInstance().releaseTypefaces();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeviceEnvironment.h"
+#include "ProcessExit.h"
 #include "dialogs/UserDialogs.h"
 #include "editor/MainComponent.h"
 #include "model/BuildInfo.h"
@@ -65,6 +66,7 @@ private:
     std::unique_ptr<DeviceEnvironment> devices;
     std::unique_ptr<UserDialogs> dialogs;
     std::unique_ptr<MainWindow> mainWindow;
+    std::unique_ptr<QuitOnSignals> quitOnSignals;
     juce::File demoFolder;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (VandoriumEditorApplication)

@@ -47,7 +47,7 @@ constexpr int width = 1024;
 constexpr int height = 768;
 constexpr juce::Point<int> viewOrigin { 433, 143 };
 
-inline const Items<18> children { {
+inline const Items<19> children { {
     { "Basic View Panel", { 433, 143, 591, 625 }, nullptr },
     { "Preset Volume", { 300, 150, 100, 100 }, "VOLUME" },
     { "Save Preset", { 22, 287, 92, 46 }, nullptr },
@@ -66,6 +66,7 @@ inline const Items<18> children { {
     { "Preset Name", { 37, 176, 232, 48 }, "PRESET NAME" },
     { "Vandorium Logo", { 181, 82, 205, 46 }, nullptr },
     { "Sync Progress Bar", { 375, 342, 20, 20 }, nullptr },
+    { "Connection Status", { 372, 20, 280, 26 }, nullptr },
 } };
 } // namespace Main
 

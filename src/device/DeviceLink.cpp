@@ -133,15 +133,18 @@ void DeviceLink::timerCallback()
     if (state != idle || syncElapsedMs.load() < presenceCheckMs)
         return;
 
-    // While a synchronisation runs, nothing is enumerated.
-    if (! ports.isDevicePresent() && ports.deviceConnected)
+    // While a synchronisation runs, nothing is enumerated; otherwise the
+    // ports are listed once a second, once.
+    const auto present = ports.isDevicePresent();
+
+    if (! present && ports.deviceConnected)
     {
         ports.deviceConnected = false;
         closeDevicePorts();
         listeners.call ([] (Listener& l)
                         { l.connectionChanged (false); });
     }
-    else if (ports.isDevicePresent() && ! ports.deviceConnected)
+    else if (present && ! ports.deviceConnected)
     {
         openDevicePorts();
 
@@ -177,6 +180,14 @@ void DeviceLink::advanceFrom (int expectedState)
     if (! syncState.compare_exchange_strong (expectedState, newState))
         return;
 
+    // The clock restarts before anything waits for the message thread: a
+    // tick during the hand-overs below must not time out the new request.
+    syncElapsedMs = 0;
+
+    // Nothing goes out once a time-out has ended the run meanwhile.
+    if (newState != idle && syncState.load() == newState)
+        sendRequestFor (newState);
+
     if (newState == identityRequested)
         runOnMessageThread ([this]
                             { syncProgress = 0.0; });
@@ -184,12 +195,6 @@ void DeviceLink::advanceFrom (int expectedState)
     runOnMessageThread ([this, newState]
                         { listeners.call ([newState] (Listener& l)
                                           { l.syncStateChanged ((SyncState) newState); }); });
-
-    if (newState != idle)
-    {
-        sendRequestFor (newState);
-        syncElapsedMs = 0;
-    }
 }
 
 void DeviceLink::sendRequestFor (int newState)
@@ -220,6 +225,9 @@ void DeviceLink::handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMe
 
     if (state == identityRequested && DeviceMessages::isIdentityReply (message))
     {
+        // An answer in time stays in time while it is handed over.
+        syncElapsedMs = 0;
+
         // The version text is read on the message thread, so it is set there.
         if (const auto version = DeviceMessages::firmwareVersionFrom (message))
             runOnMessageThread ([this, text = *version]
@@ -240,6 +248,9 @@ void DeviceLink::handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMe
         if (! bank.has_value())
             return;
 
+        // An answer in time stays in time while it is handed over.
+        syncElapsedMs = 0;
+
         // Owned by the call: an abandoned wait may let it run later.
         auto received = std::make_shared<BXVandoriumLibrary> (std::move (*bank));
 
@@ -249,7 +260,11 @@ void DeviceLink::handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMe
                                 listeners.call ([] (Listener& l)
                                                 { l.bankReplaced (BankChange::synchronised); }); });
 
-        writeCache (juce::MemoryBlock (message.getSysExData(), (size_t) message.getSysExDataSize()));
+        if (! writeCache (juce::MemoryBlock (message.getSysExData(), (size_t) message.getSysExDataSize())))
+            runOnMessageThread ([this]
+                                { listeners.call ([] (Listener& l)
+                                                  { l.cacheWriteFailed(); }); });
+
         advanceFrom (bankRequested);
     }
 }
@@ -260,8 +275,13 @@ bool DeviceLink::writeCache (const juce::MemoryBlock& payload) const
     return replaceFileContent (getCacheFile(), payload.getData(), payload.getSize());
 }
 
-void DeviceLink::sendLibraryToDevice (const BXVandoriumLibrary& library)
+bool DeviceLink::sendLibraryToDevice (const BXVandoriumLibrary& library)
 {
+    // The bank copy shows what the instrument holds: nothing changes for a
+    // bank that cannot be sent.
+    if (! ports.deviceConnected)
+        return false;
+
     auto presets = library.presets;
 
     // The instrument keeps its remaining slots.
@@ -273,23 +293,35 @@ void DeviceLink::sendLibraryToDevice (const BXVandoriumLibrary& library)
 
     const auto payload = encodeBankDump (presets);
     ports.broadcast (DeviceMessages::bankDumpMessage (payload));
-    writeCache (payload);
+    const auto cached = writeCache (payload);
 
     BXVandoriumLibrary bank;
     bank.presets = std::move (presets);
     deviceLibrary = std::move (bank);
     listeners.call ([] (Listener& l)
                     { l.bankReplaced (BankChange::sent); });
+
+    if (! cached)
+        listeners.call ([] (Listener& l)
+                        { l.cacheWriteFailed(); });
+
+    return true;
 }
 
-void DeviceLink::replaceDevicePreset (const BXVandoriumPreset& preset, int slot)
+bool DeviceLink::replaceDevicePreset (const BXVandoriumPreset& preset, int slot)
 {
-    if (slot < 0 || slot >= (int) deviceLibrary.presets.size())
-        return;
+    if (slot < 0 || slot >= (int) deviceLibrary.presets.size() || ! ports.deviceConnected)
+        return false;
 
     ports.broadcast (DeviceMessages::storeRequest());
     deviceLibrary.presets[(size_t) slot] = preset;
-    writeCache (encodeBankDump (deviceLibrary.presets));
+    const auto cached = writeCache (encodeBankDump (deviceLibrary.presets));
     listeners.call ([slot] (Listener& l)
                     { l.bankSlotChanged (slot); });
+
+    if (! cached)
+        listeners.call ([] (Listener& l)
+                        { l.cacheWriteFailed(); });
+
+    return true;
 }

@@ -65,6 +65,9 @@ public:
 
         /** The monitor found the instrument gone, or back and reopened. */
         virtual void connectionChanged (bool) {}
+
+        /** The copy of the bank on disk ("devicePresets.syx") could not be written. */
+        virtual void cacheWriteFailed() {}
     };
 
     DeviceLink (DevicePorts& ports, EditorSettings& settings);
@@ -102,14 +105,16 @@ public:
     void handleIncomingMidiMessage (juce::MidiInput* source, const juce::MidiMessage& message) override;
 
     /** Sends a library as the instrument's bank (padded with the bank's
-        remaining slots, cut to 32) and keeps it as the new bank copy.
+        remaining slots, cut to 32) and keeps it as the new bank copy. Does
+        nothing, and returns false, while the instrument is not connected.
     */
-    void sendLibraryToDevice (const BXVandoriumLibrary& library);
+    bool sendLibraryToDevice (const BXVandoriumLibrary& library);
 
     /** Stores the instrument's current sound into a slot and records the
-        preset there in the bank copy.
+        preset there in the bank copy; false (and nothing changed) for a slot
+        out of range or while the instrument is not connected.
     */
-    void replaceDevicePreset (const BXVandoriumPreset& preset, int slot);
+    bool replaceDevicePreset (const BXVandoriumPreset& preset, int slot);
 
     /** Opens the instrument's ports with this link as the input callback,
         and closes them; waits of a reply in progress are released meanwhile.

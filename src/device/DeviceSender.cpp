@@ -2,6 +2,9 @@
 
 #include "ControllerMap.h"
 #include "DeviceMessages.h"
+#include "model/EffectTable.h"
+#include "model/ParameterTable.h"
+#include "model/PresetFields.h"
 
 DeviceSender::DeviceSender (DevicePorts& p, std::function<int()> source)
     : ports (p)
@@ -35,6 +38,35 @@ void DeviceSender::sendPackedMessage (int descriptor, int value)
 void DeviceSender::sendPresetName (const juce::String& name)
 {
     ports.broadcast (DeviceMessages::presetNameMessage (name));
+}
+
+void DeviceSender::sendPreset (const BXVandoriumPreset& preset)
+{
+    sendPresetName (preset.name);
+
+    // The three scan knobs do nothing for the first three waveforms; the
+    // views send them as 0 there, and so does this.
+    constexpr int firstScanningWaveform = 3;
+    const auto scanning = preset.waveform >= firstScanningWaveform;
+
+    for (const auto& parameter : ParameterTable::parameters())
+    {
+        if (parameter.presetField == nullptr)
+            continue;
+
+        const auto* field = findPresetField (parameter.presetField);
+        const auto value = juce::jlimit (parameter.minimum, parameter.maximum, field->get (preset));
+
+        if (parameter.descriptor == 0)
+        {
+            sendEffectName (EffectTable::effects[(size_t) value].listText);
+            continue;
+        }
+
+        const juce::String name (parameter.presetField);
+        const auto isScanKnob = name == "scanRate" || name == "scanAmount" || name == "scanPosition";
+        sendPackedMessage (parameter.descriptor, isScanKnob && ! scanning ? 0 : value);
+    }
 }
 
 void DeviceSender::sendEffectName (const juce::String& effectName)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DevicePorts.h"
+#include "model/BXVandoriumPreset.h"
 
 #include <functional>
 
@@ -17,6 +18,12 @@ public:
     void sendPackedMessage (int descriptor, int value);
 
     void sendPresetName (const juce::String& name);
+
+    /** A whole preset as the instrument's current sound: its name, then
+        every parameter in the parameter table's order (the scan knobs as 0
+        for a waveform that does not scan, the effect as its name).
+    */
+    void sendPreset (const BXVandoriumPreset& preset);
     void sendEffectName (const juce::String& effectName);
     void broadcast (const juce::MidiMessage& message);
 

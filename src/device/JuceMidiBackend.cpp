@@ -1,5 +1,12 @@
 #include "JuceMidiBackend.h"
 
+#if JUCE_LINUX
+#include <alsa/asoundlib.h>
+#include <atomic>
+#include <cstdarg>
+#include <cstdio>
+#endif
+
 namespace
 {
 juce::StringArray namesOf (const juce::Array<juce::MidiDeviceInfo>& devices)
@@ -40,7 +47,30 @@ public:
 private:
     std::unique_ptr<juce::MidiOutput> output;
 };
+#if JUCE_LINUX
+void reportFirstAlsaError (const char*, int, const char*, int, const char* format, ...)
+{
+    static std::atomic<bool> reported { false };
+
+    if (reported.exchange (true))
+        return;
+
+    std::fputs ("Vandorium Editor: no MIDI ports (", stderr);
+    va_list arguments;
+    va_start (arguments, format);
+    std::vfprintf (stderr, format, arguments);
+    va_end (arguments);
+    std::fputs ("); further MIDI system messages are not shown\n", stderr);
+}
+#endif
 } // namespace
+
+JuceMidiBackend::JuceMidiBackend()
+{
+#if JUCE_LINUX
+    snd_lib_error_set_handler (reportFirstAlsaError);
+#endif
+}
 
 juce::StringArray JuceMidiBackend::getInputNames()
 {

@@ -6,7 +6,11 @@
 class JuceMidiBackend final : public MidiPortBackend
 {
 public:
-    JuceMidiBackend() = default;
+    /** On Linux, also keeps the console quiet: without a MIDI sequencer the
+        system library would print an error at every port listing (once a
+        second); the first one is printed, the rest are dropped.
+    */
+    JuceMidiBackend();
 
     juce::StringArray getInputNames() override;
     juce::StringArray getOutputNames() override;

@@ -188,7 +188,11 @@ VirtualMidiBackend::Port* VirtualMidiBackend::portAt (int index, bool inputs)
     return nullptr;
 }
 
-juce::StringArray VirtualMidiBackend::getInputNames() { return namesOf (true); }
+juce::StringArray VirtualMidiBackend::getInputNames()
+{
+    ++inputListings;
+    return namesOf (true);
+}
 juce::StringArray VirtualMidiBackend::getOutputNames() { return namesOf (false); }
 
 std::unique_ptr<MidiInputPort> VirtualMidiBackend::openInput (int index, juce::MidiInputCallback* callback)

@@ -2,6 +2,7 @@
 
 #include "MidiPortBackend.h"
 
+#include <atomic>
 #include <mutex>
 
 /** MIDI ports that live inside the process and can appear and disappear at
@@ -44,6 +45,9 @@ public:
     std::unique_ptr<MidiInputPort> openInput (int index, juce::MidiInputCallback* callback) override;
     std::unique_ptr<MidiOutputPort> openOutput (int index) override;
 
+    /** How many times the input ports were listed: what a presence check costs. */
+    int getInputListings() const noexcept { return inputListings.load(); }
+
     struct InputHandle;
     struct OutputLink;
 
@@ -56,6 +60,7 @@ private:
     std::mutex registryLock;
     std::vector<std::unique_ptr<Port>> ports;
     PortId nextId = 1;
+    std::atomic<int> inputListings { 0 };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (VirtualMidiBackend)
 };

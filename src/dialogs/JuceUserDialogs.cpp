@@ -55,5 +55,22 @@ std::optional<juce::File> JuceUserDialogs::chooseFileToSave (const juce::String&
 
 void JuceUserDialogs::wait (int milliseconds)
 {
+    // The editor does not answer while it waits: paint what is on screen now
+    // (a dialog just closed leaves a hole) and show that it is busy.
+    auto& desktop = juce::Desktop::getInstance();
+
+    for (int i = 0; i < desktop.getNumComponents(); ++i)
+    {
+        if (auto* window = desktop.getComponent (i); window != nullptr && window->isShowing())
+        {
+            window->repaint();
+
+            if (auto* peer = window->getPeer())
+                peer->performAnyPendingRepaintsNow();
+        }
+    }
+
+    juce::MouseCursor::showWaitCursor();
     juce::Thread::sleep (milliseconds);
+    juce::MouseCursor::hideWaitCursor();
 }

@@ -1,6 +1,7 @@
 #include "EditorSession.h"
 
 #include "device/ControllerMap.h"
+#include "model/ParameterTable.h"
 
 EditorSession::EditorSession (Services s)
     : services (s)
@@ -69,7 +70,8 @@ void EditorSession::presetDropped (PresetList source, int sourceRow, PresetList 
 
 void EditorSession::loadPresetIntoEditor (const BXVandoriumPreset& preset, juce::NotificationType notification)
 {
-    currentPreset = preset;
+    // What no control can show is brought into range before it is shown and sent.
+    currentPreset = ParameterTable::clampedToRanges (preset);
 
     if (notification != juce::dontSendNotification)
         link.getSender().sendPresetName (currentPreset.name);
@@ -109,7 +111,8 @@ void EditorSession::setCurrentLibrary (const BXVandoriumLibrary& library)
 
 void EditorSession::sendLibraryToDevice (const BXVandoriumLibrary& library)
 {
-    link.sendLibraryToDevice (library);
+    if (! requireInstrument() || ! link.sendLibraryToDevice (library))
+        return;
 
     // The selected slot now holds a new sound: let the instrument take the
     // bank, then show and play that slot.
@@ -130,6 +133,31 @@ void EditorSession::replaceDevicePreset (const BXVandoriumPreset& preset, int sl
     link.replaceDevicePreset (preset, slot);
 }
 
+void EditorSession::advanceSync()
+{
+    if (link.getSyncState() == DeviceLink::SyncState::idle && ! requireInstrument())
+        return;
+
+    link.advanceSync();
+}
+
+void EditorSession::openDevicePorts()
+{
+    link.openDevicePorts();
+    const auto connected = link.isDeviceConnected();
+    listeners.call ([connected] (Listener& l)
+                    { l.connectionChanged (connected); });
+}
+
+bool EditorSession::requireInstrument()
+{
+    if (link.isDeviceConnected())
+        return true;
+
+    services.dialogs.showNotice ("Error", notConnectedText);
+    return false;
+}
+
 void EditorSession::refreshLibraryList (int rowToSelect)
 {
     listeners.call ([rowToSelect] (Listener& l)
@@ -139,6 +167,11 @@ void EditorSession::refreshLibraryList (int rowToSelect)
 void EditorSession::selectDeviceSlot (int slot)
 {
     link.getSender().sendPackedMessage (ControllerMap::programChange, slot);
+
+    // The highlighted slot is the one the instrument is on, so "Quick Save"
+    // names and stores that slot.
+    listeners.call ([slot] (Listener& l)
+                    { l.deviceSlotSelected (slot); });
 }
 
 //==============================================================================
@@ -163,6 +196,11 @@ void EditorSession::bankSlotChanged (int slot)
 {
     listeners.call ([slot] (Listener& l)
                     { l.bankSlotChanged (slot); });
+}
+
+void EditorSession::cacheWriteFailed()
+{
+    services.dialogs.showNotice ("Error", "The copy of the Vandorium's presets could not be written:\n" + link.getCacheFile().getFullPathName() + "\n\nThe editor shows the instrument's bank until it closes; the next start shows the last copy written.");
 }
 
 void EditorSession::connectionChanged (bool connected)

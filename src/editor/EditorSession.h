@@ -67,6 +67,9 @@ public:
         virtual void syncStateChanged (DeviceLink::SyncState) {}
         virtual void connectionChanged (bool /*connected*/) {}
 
+        /** The instrument was switched to a slot: the window selects that row. */
+        virtual void deviceSlotSelected (int /*slot*/) {}
+
         /** The window sends its views' parameters for a preview of this preset. */
         virtual void previewRequested (const BXVandoriumPreset&) {}
     };
@@ -132,9 +135,13 @@ public:
     void replaceDevicePreset (const BXVandoriumPreset& preset, int slot) override;
 
     //==============================================================================
-    void advanceSync() { link.advanceSync(); }
+    /** "Sync"; refused with a message while the instrument is not connected. */
+    void advanceSync();
+
     void timerTick() { link.timerCallback(); }
-    void openDevicePorts() { link.openDevicePorts(); }
+
+    /** Opens the instrument's ports; the windows hear whether it is there. */
+    void openDevicePorts();
     bool isDeviceConnected() const noexcept { return link.isDeviceConnected(); }
 
     /** Starts the connection monitor once the start-up check is over. */
@@ -146,6 +153,8 @@ public:
     static constexpr const char* connectionLostText =
         "Connection to the Vandorium is lost.\nCheck the USB cable connection between the computer and the Vandorium\nand make sure the Vandorium is powered ON.";
     static constexpr const char* connectedText = "The editor is now connected to the Vandorium.";
+    static constexpr const char* notConnectedText =
+        "The Vandorium is not connected.\nConnect it with the USB cable and switch it ON, then try again.";
 
 private:
     // DeviceLink::Listener
@@ -154,6 +163,7 @@ private:
     void bankReplaced (DeviceLink::BankChange) override;
     void bankSlotChanged (int) override;
     void connectionChanged (bool) override;
+    void cacheWriteFailed() override;
 
     // PresetCommandTarget
     BXVandoriumPreset& getCurrentPreset() override { return currentPreset; }
@@ -163,6 +173,8 @@ private:
     int getSelectedDeviceRow() override;
     void refreshLibraryList (int rowToSelect) override;
     void selectDeviceSlot (int slot) override;
+    void sendPresetToDevice (const BXVandoriumPreset& preset) override { link.getSender().sendPreset (preset); }
+    bool requireInstrument() override;
 
     Services services;
     BXVandoriumPreset currentPreset;

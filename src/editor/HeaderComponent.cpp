@@ -7,7 +7,13 @@
 
 namespace
 {
-constexpr const char* headerChildren[] = { "Preset Volume", "Save Preset", "Delete Preset", "Brax Logo", "Quick Save Preset", "Folder", "Sync", "Preset Name", "Vandorium Logo", "Sync Progress Bar" };
+constexpr const char* headerChildren[] = { "Preset Volume", "Save Preset", "Delete Preset", "Brax Logo", "Quick Save Preset", "Folder", "Sync", "Preset Name", "Vandorium Logo", "Sync Progress Bar", "Connection Status" };
+
+// A name has at most 13 characters; each must show whole, never cut with "...".
+constexpr int longestName = 13;
+
+// The least horizontal squeeze the framework applies before it cuts a text.
+constexpr float fittingSqueeze = 0.7f;
 } // namespace
 
 HeaderComponent::HeaderComponent (EditorSession& s, VandoriumLookAndFeel& bigKnobLook)
@@ -56,6 +62,7 @@ HeaderComponent::HeaderComponent (EditorSession& s, VandoriumLookAndFeel& bigKno
     syncProgressBar.setColour (juce::ProgressBar::backgroundColourId, juce::Colour (0x00000000));
     syncProgressBar.setColour (juce::ProgressBar::foregroundColourId, juce::Colours::white);
     syncProgressBar.setVisible (false);
+    addAndMakeVisible (connectionStatus);
 
     presetVolumeSlider.setLookAndFeel (&bigKnobLook);
     presetNameLabel.setLookAndFeel (&bigKnobLook);
@@ -113,6 +120,24 @@ void HeaderComponent::resized()
 
     for (auto* child : getChildren())
         child->setBounds (DesignLayout::scaled (DesignLayout::boundsOf (DesignLayout::Main::children, child->getName().toRawUTF8()), scale) - origin);
+
+    fitNameFont();
+}
+
+void HeaderComponent::fitNameFont()
+{
+    // The LCD face at its design size, made smaller when thirteen of its
+    // widest characters would not fit the display even squeezed.
+    auto font = getResourceFont ("LCDFont", 36.0f);
+    const auto border = presetNameLabel.getBorderSize();
+    const auto available = (float) (presetNameLabel.getWidth() - border.getLeftAndRight()) - 1.0f;
+    const auto widest = font.getStringWidthFloat (juce::String::repeatedString ("W", longestName)) * fittingSqueeze;
+
+    if (available > 0.0f && widest > available)
+        font.setHeight (font.getHeight() * available / widest);
+
+    presetNameLabel.setMinimumHorizontalScale (fittingSqueeze);
+    presetNameLabel.setFont (font);
 }
 
 //==============================================================================
@@ -130,6 +155,22 @@ void HeaderComponent::showSyncState (DeviceLink::SyncState state)
     const auto idle = state == DeviceLink::SyncState::idle;
     syncButton.setVisible (idle);
     syncProgressBar.setVisible (! idle);
+    syncState = state;
+    updateConnectionStatus();
+}
+
+void HeaderComponent::showConnection (bool isConnected)
+{
+    connected = isConnected;
+    updateConnectionStatus();
+}
+
+void HeaderComponent::updateConnectionStatus()
+{
+    using State = ConnectionStatus::State;
+    const auto syncing = syncState >= DeviceLink::SyncState::identityRequested;
+    connectionStatus.setState (syncing ? State::synchronising : connected ? State::connected
+                                                                          : State::notConnected);
 }
 
 void HeaderComponent::sliderValueChanged (juce::Slider* slider)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommandButton.h"
+#include "ConnectionStatus.h"
 #include "EditorSession.h"
 #include "appearance/VandoriumLookAndFeel.h"
 
@@ -24,8 +25,13 @@ public:
     */
     void showPreset (const BXVandoriumPreset& preset, juce::NotificationType notification);
 
-    /** The Sync button while idle, the progress bar while a run lasts. */
+    /** The Sync button while idle, the progress bar while a run lasts, and
+        the connection line.
+    */
     void showSyncState (DeviceLink::SyncState state);
+
+    /** The connection line: connected, not connected or synchronising. */
+    void showConnection (bool connected);
 
     void resized() override;
 
@@ -47,6 +53,12 @@ private:
     CommandButton saveButton { "Save Preset" }, deleteButton { "Delete Preset" }, brandLogoButton { "Brax Logo" },
         quickSaveButton { "Quick Save Preset" }, folderButton { "Folder" }, syncButton { "Sync" }, productLogoButton { "Vandorium Logo" };
     juce::ProgressBar syncProgressBar;
+    ConnectionStatus connectionStatus;
+    bool connected = false;
+    DeviceLink::SyncState syncState = DeviceLink::SyncState::startingUp;
+
+    void updateConnectionStatus();
+    void fitNameFont();
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (HeaderComponent)
 };

@@ -80,6 +80,8 @@ MainComponent::MainComponent (EditorSession& s)
 
     installListModel (deviceList);
     installListModel (libraryList);
+    header.showConnection (session.isDeviceConnected());
+    header.showSyncState (session.getLink().getSyncState());
 
     startTimer (connectionTimerMs);
 }
@@ -212,7 +214,9 @@ void MainComponent::presetLoaded (juce::NotificationType notification)
 
 void MainComponent::libraryReplaced()
 {
+    // A row of the old library means nothing in the new one.
     installListModel (libraryList);
+    libraryList.deselectAllRows();
 }
 
 void MainComponent::libraryRowsChanged (int rowToSelect)
@@ -254,6 +258,20 @@ void MainComponent::syncStateChanged (DeviceLink::SyncState state)
     header.showSyncState (state);
 }
 
+void MainComponent::deviceSlotSelected (int slot)
+{
+    if (deviceList.getSelectedRow() == slot)
+        return;
+
+    const juce::ScopedValueSetter<bool> selecting (selectingForTheSession, true);
+    deviceList.selectRow (slot);
+}
+
+void MainComponent::connectionChanged (bool connected)
+{
+    header.showConnection (connected);
+}
+
 void MainComponent::previewRequested (const BXVandoriumPreset& preset)
 {
     basicView.sendAllParameters (preset);
@@ -277,6 +295,9 @@ void MainComponent::installListModel (BXListBox& list)
 
 void MainComponent::presetSelected (BXVandoriumLibrary* library, int row)
 {
+    if (selectingForTheSession)
+        return;
+
     if (library == &session.getBank())
         session.presetSelected (EditorSession::PresetList::device, row);
     else if (library == &session.getLibrary())

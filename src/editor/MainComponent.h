@@ -59,6 +59,8 @@ private:
     void bankSlotChanged (int slot) override;
     void syncStateChanged (DeviceLink::SyncState) override;
     void previewRequested (const BXVandoriumPreset&) override;
+    void deviceSlotSelected (int slot) override;
+    void connectionChanged (bool connected) override;
 
     // The lists
     void presetSelected (BXVandoriumLibrary* library, int row) override;
@@ -88,6 +90,10 @@ private:
     HeaderComponent header;
     juce::ToggleButton basicViewButton { "Basic View" }, advancedViewButton { "Advanced View" }, globalViewButton { "Global View" };
     BXListBox libraryList, deviceList;
+
+    // Set while the window selects a row itself, so the list's report of it
+    // is not taken for the user's choice.
+    bool selectingForTheSession = false;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainComponent)
 };

@@ -120,6 +120,9 @@ void PresetCommands::deleteSelectedPreset()
 
 void PresetCommands::quickSavePreset()
 {
+    if (! target.requireInstrument())
+        return;
+
     const auto row = target.getSelectedDeviceRow();
     const auto& bank = target.getDeviceLibrary();
 
@@ -153,6 +156,9 @@ void PresetCommands::libraryPresetDropped (int libraryRow, int deviceRow)
     if (deviceRow < 0 || deviceRow >= (int) bank.presets.size() || libraryRow < 0 || libraryRow >= (int) library.presets.size())
         return;
 
+    if (! target.requireInstrument())
+        return;
+
     const auto preset = library.presets[(size_t) libraryRow];
     const auto slotLabel = presetNumberText (deviceRow, (int) bank.presets.size());
     const auto message = "Are you sure to replace the preset\n'" + slotLabel + " " + bank.presets[(size_t) deviceRow].name
@@ -162,10 +168,12 @@ void PresetCommands::libraryPresetDropped (int libraryRow, int deviceRow)
         return;
 
     // The instrument stores its current sound: select the slot, play the
-    // preset into it, then store it there.
+    // whole preset into it (the editor may show it already, so sending only
+    // what changed would store the slot's old sound), then store it there.
     target.selectDeviceSlot (deviceRow);
     dialogs.wait (dropPauseMs);
-    target.loadPresetIntoEditor (preset, juce::sendNotificationSync);
+    target.loadPresetIntoEditor (preset, juce::dontSendNotification);
+    target.sendPresetToDevice (preset);
     dialogs.wait (dropPauseMs);
     target.replaceDevicePreset (preset, deviceRow);
 }

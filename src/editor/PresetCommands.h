@@ -26,6 +26,12 @@ public:
     virtual void loadPresetIntoEditor (const BXVandoriumPreset& preset, juce::NotificationType notification) = 0;
     virtual void replaceDevicePreset (const BXVandoriumPreset& preset, int slot) = 0;
     virtual void selectDeviceSlot (int slot) = 0;
+
+    /** Sends a whole preset as the instrument's current sound. */
+    virtual void sendPresetToDevice (const BXVandoriumPreset& preset) = 0;
+
+    /** Whether the instrument is there; tells the user otherwise. */
+    virtual bool requireInstrument() = 0;
 };
 
 /** "Save Preset", "Delete Preset", "Quick Save Preset" and the drops

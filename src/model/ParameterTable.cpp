@@ -1,5 +1,7 @@
 #include "ParameterTable.h"
 
+#include "PresetFields.h"
+
 namespace ParameterTable
 {
 const std::vector<Parameter>& parameters()
@@ -42,6 +44,23 @@ const std::vector<Parameter>& parameters()
     };
 
     return table;
+}
+
+BXVandoriumPreset clampedToRanges (BXVandoriumPreset preset)
+{
+    for (const auto& parameter : parameters())
+    {
+        if (parameter.presetField == nullptr)
+            continue;
+
+        const auto* field = findPresetField (parameter.presetField);
+        const auto value = field->get (preset);
+
+        if (value < parameter.minimum || value > parameter.maximum)
+            field->set (preset, juce::jlimit (parameter.minimum, parameter.maximum, value));
+    }
+
+    return preset;
 }
 
 const Parameter* find (const juce::String& controlName)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BXVandoriumPreset.h"
+
 #include <juce_core/juce_core.h>
 
 #include <optional>
@@ -31,6 +33,12 @@ struct Parameter
 
 /** The 28 parameter controls, the header's "Preset Volume" first. */
 const std::vector<Parameter>& parameters();
+
+/** The preset with every value its controls edit brought into the control's
+    range: a hand-edited file may hold "scale 30" or "waveform 9", which no
+    list item shows and no controller can carry.
+*/
+BXVandoriumPreset clampedToRanges (BXVandoriumPreset preset);
 
 /** The parameter of a control by its component name, or nullptr. */
 const Parameter* find (const juce::String& controlName);

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Starts the editor in demo mode on a virtual display, checks that its window
-# appears, closes it as a user would, and expects a clean exit.
+# appears, closes it as a user would, and expects a clean exit; then starts it
+# again and ends it with SIGTERM, which must end it as cleanly, demo folder
+# removed.
 #   demo-window-test.sh EDITOR X_CLOSE_WINDOW
 set -euo pipefail
 
@@ -37,4 +39,31 @@ xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
     exit 1
 ' _ "$editor" "$closer"
 
-echo "1 passed, 0 failed"
+xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
+    "$1" --demo &
+    pid=$!
+    for i in $(seq 300); do
+        folder="$(ls -d /tmp/vandorium-demo-"$pid"-* /var/tmp/vandorium-demo-"$pid"-* 2>/dev/null | head -n 1 || true)"
+        [ -n "$folder" ] && break
+        sleep 0.1
+    done
+    if [ -z "$folder" ]; then
+        echo "the demo made no folder of its own" >&2
+        kill -9 "$pid"
+        exit 1
+    fi
+    sleep 2
+    kill -TERM "$pid"
+    status=0
+    wait "$pid" || status=$?
+    if [ "$status" -ne 0 ]; then
+        echo "SIGTERM ended the editor with status $status" >&2
+        exit 1
+    fi
+    if [ -e "$folder" ]; then
+        echo "the demo folder $folder outlived the editor" >&2
+        exit 1
+    fi
+' _ "$editor"
+
+echo "2 passed, 0 failed"

@@ -145,3 +145,25 @@ TEST (DeviceMessages, IdentityReplyGivesTheFirmwareVersion)
     EXPECT_EQ (DeviceMessages::firmwareVersionFrom (identityReply ({ 0, 1 })), std::nullopt);
     EXPECT_FALSE (DeviceMessages::isIdentityReply (juce::MidiMessage::controllerEvent (1, 1, 1)));
 }
+
+TEST (DeviceMessages, ThePresetDumpIsTheInstrumentsBytes)
+{
+    // Literal bytes: a mistake made alike in the encoder and the decoder
+    // would pass every round trip.
+    const auto message = DeviceMessages::presetDumpMessage (BXVandoriumPreset().toWords (3));
+    const auto* raw = message.getRawData();
+    ASSERT_EQ (message.getRawDataSize(), 1 + 22 + 183 + 1);
+
+    const juce::uint8 header[] = { 0xf0, 0x04, 0x0b, 0x04, 0x01, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x60, 0, 0, 0, 0, 0, 0, 0, 0x01 };
+    EXPECT_TRUE (std::equal (std::begin (header), std::end (header), raw));
+
+    const auto word = [raw] (int index)
+    { return std::vector<juce::uint8> (raw + 23 + 3 * index, raw + 26 + 3 * index); };
+
+    EXPECT_EQ (word (0), (std::vector<juce::uint8> { 0x40, 0x00, 0x03 })); // the slot
+    EXPECT_EQ (word (1), (std::vector<juce::uint8> { 0x40, 0x01, 0x0e })); // "N"
+    EXPECT_EQ (word (2), (std::vector<juce::uint8> { 0x40, 0x01, 0x05 })); // "E"
+    EXPECT_EQ (word (43), (std::vector<juce::uint8> { 0x43, 0x03, 0x14 })); // cutoff 12500
+    EXPECT_EQ (raw[message.getRawDataSize() - 1], 0xf7);
+    EXPECT_TRUE (DeviceMessages::isPresetDump (message));
+}

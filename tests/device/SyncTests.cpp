@@ -345,3 +345,52 @@ TEST (SyncThreaded, ClosingWhileAReplyWaitsForTheMessageThreadDoesNotDeadlock)
                                 { return instrument.isIdle(); }));
     }
 }
+
+TEST (Sync, AReplyJustBeforeTheTimeOutIsNotTimedOutWhileItIsHandedOver)
+{
+    // A timer tick that runs while a reply waits for the message thread.
+    struct TickingListener final : public DeviceLink::Listener
+    {
+        explicit TickingListener (DeviceLink& l)
+            : link (l)
+        {
+        }
+
+        void syncStateChanged (DeviceLink::SyncState state) override
+        {
+            if (state == DeviceLink::SyncState::bankRequested)
+                link.timerCallback();
+        }
+
+        void bankReplaced (DeviceLink::BankChange) override { link.timerCallback(); }
+
+        DeviceLink& link;
+    };
+
+    DeviceTestRig rig;
+    rig.connect();
+    TickingListener ticker (rig.link);
+    rig.link.addListener (&ticker);
+    rig.instrument.setSilent (true);
+
+    rig.link.advanceSync();
+    rig.link.handleIncomingMidiMessage (nullptr, DeviceMessages::identityReply ({ 0, 1, 1, 0 }));
+    ASSERT_EQ (rig.link.getSyncState(), DeviceLink::SyncState::presetRequested);
+
+    // The preset dump at 9.8 s moves on and the bank request goes out.
+    rig.tick (49);
+    rig.link.handleIncomingMidiMessage (nullptr, DeviceMessages::presetDumpMessage ({}));
+    EXPECT_EQ (rig.link.getSyncState(), DeviceLink::SyncState::bankRequested);
+    EXPECT_TRUE (rig.events.getTimeouts().empty());
+    ASSERT_TRUE (rig.instrument.waitUntilIdle());
+    EXPECT_TRUE (DeviceMessages::isBankRequest (rig.instrument.getReceived().back()));
+
+    // The bank dump at 9.8 s (the tick in the hand-over above counted too)
+    // completes the run without a "Sync Error".
+    rig.tick (48);
+    rig.link.handleIncomingMidiMessage (nullptr, DeviceMessages::bankDumpMessage (encodeBankDump (namedPresets ("LATE ", 32))));
+    EXPECT_EQ (rig.link.getSyncState(), DeviceLink::SyncState::idle);
+    EXPECT_TRUE (rig.events.getTimeouts().empty());
+    EXPECT_EQ (rig.link.deviceLibrary.presets[0].name, "LATE 1");
+    rig.link.removeListener (&ticker);
+}
