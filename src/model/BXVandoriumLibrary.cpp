@@ -34,6 +34,9 @@ juce::String BXVandoriumLibrary::nameFromFileName (const juce::String& fileName)
 
 namespace
 {
+// The Base64 text of a stored block: 122 bytes give 164 characters.
+constexpr size_t storedDataLength = ((size_t) PresetDataBlock::storedSize + 2) / 3 * 4;
+
 /** The number of presets a library document gives, without building them. */
 size_t countReadablePresets (const XmlFile& xml)
 {
@@ -44,12 +47,12 @@ size_t countReadablePresets (const XmlFile& xml)
 
     size_t count = 0;
 
+    // The length the reader needs; the writer made the characters.
     for (auto element : root.children ("Preset"))
     {
-        const auto* data = element.attribute ("data").value();
-        const auto length = base64DecodePrefix (data, std::strlen (data), nullptr, 0);
+        const auto length = std::strlen (element.attribute ("data").value());
 
-        if (length.has_value() && *length >= (size_t) PresetDataBlock::storedSize)
+        if (length % 4 == 0 && length >= storedDataLength)
             ++count;
     }
 
@@ -204,20 +207,10 @@ juce::String BXVandoriumLibrary::toFileText() const
 
 std::string BXVandoriumLibrary::toFileBytes() const
 {
-    juce::MemoryOutputStream out;
-    out.preallocate (24 + presets.size() * 220);
-    writeFileBytes (out);
-    return { static_cast<const char*> (out.getData()), out.getDataSize() };
-}
-
-bool BXVandoriumLibrary::writeFileBytes (juce::OutputStream& out) const
-{
-    if (! out.write ("<Presets>\r\n", 11))
-        return false;
-
-    // One line at a time through a reused buffer: 193 bytes plus the name.
-    std::string line;
-    line.reserve (256);
+    // One buffer, written in place: 193 bytes a line plus the name.
+    std::string text;
+    text.reserve (24 + presets.size() * 224);
+    text.append ("<Presets>\r\n");
 
     for (const auto& preset : presets)
     {
@@ -227,20 +220,24 @@ bool BXVandoriumLibrary::writeFileBytes (juce::OutputStream& out) const
         for (size_t i = 0; i < words.size(); ++i)
             PresetDataBlock::putBigEndianWord (bytes, i, words[i]);
 
-        char data[164];
-        base64Encode (bytes, sizeof (bytes), sizeof (data), data);
+        text.append ("\t<Preset name=\"");
+        appendEscapedAttribute (text, preset.name);
+        text.append ("\" data=\"");
 
-        line.assign ("\t<Preset name=\"");
-        appendEscapedAttribute (line, preset.name);
-        line.append ("\" data=\"");
-        line.append (data, sizeof (data));
-        line.append ("\" />\r\n");
-
-        if (! out.write (line.data(), line.size()))
-            return false;
+        const auto dataStart = text.size();
+        text.resize (dataStart + storedDataLength);
+        base64Encode (bytes, sizeof (bytes), storedDataLength, text.data() + dataStart);
+        text.append ("\" />\r\n");
     }
 
-    return out.write ("</Presets>\r\n", 12);
+    text.append ("</Presets>\r\n");
+    return text;
+}
+
+bool BXVandoriumLibrary::writeFileBytes (juce::OutputStream& out) const
+{
+    const auto bytes = toFileBytes();
+    return out.write (bytes.data(), bytes.size());
 }
 
 bool BXVandoriumLibrary::save() const
@@ -261,7 +258,7 @@ bool BXVandoriumLibrary::save() const
     return replaceFileContent (fileForPath (filePath), bytes.data(), bytes.size(), [expected] (const juce::File& written)
                                {
                                    XmlFile xml;
-                                   xml.load (written);
+                                   xml.load (written, XmlFile::Detail::structure);
                                    return countReadablePresets (xml) == expected; });
 }
 

@@ -36,16 +36,21 @@ bool writeAll (int descriptor, const char* data, size_t numBytes)
     return true;
 }
 
-bool writeAndSync (const juce::File& file, const void* data, size_t numBytes)
+/** Writes the temporary file, checks it, and only then syncs it: read
+    straight after the write, the check reads the system's cache instead of
+    the disk, and the sync makes durable exactly what was checked.
+*/
+bool writeCheckAndSync (const juce::File& file, const void* data, size_t numBytes, const WrittenFileCheck& check)
 {
     const auto descriptor = ::open (file.getFullPathName().toRawUTF8(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
 
     if (descriptor < 0)
         return false;
 
-    // Synced before the move, so a power cut never puts an unwritten file in
-    // place of a good one.
-    const auto ok = writeAll (descriptor, static_cast<const char*> (data), numBytes) && ::fsync (descriptor) == 0;
+    const auto ok = writeAll (descriptor, static_cast<const char*> (data), numBytes)
+                    && (check == nullptr || check (file))
+                    && ::fsync (descriptor) == 0;
+
     return (::close (descriptor) == 0) && ok;
 }
 
@@ -93,8 +98,7 @@ bool replaceFileContent (const juce::File& target, const void* data, size_t numB
 
     const auto temp = temporaryFileFor (target);
 
-    if (writeAndSync (temp, data, numBytes)
-        && (check == nullptr || check (temp))
+    if (writeCheckAndSync (temp, data, numBytes, check)
         && ::rename (temp.getFullPathName().toRawUTF8(), target.getFullPathName().toRawUTF8()) == 0)
     {
         syncFolder (folder);

@@ -60,14 +60,16 @@ int depthOf (const pugi::xml_node& root, int limit)
 }
 } // namespace
 
-void XmlFile::load (const juce::File& file)
+void XmlFile::load (const juce::File& file, Detail wanted)
 {
-    const auto read = readWholeFile (file, maxFileBytes);
+    auto read = readWholeFile (file, maxFileBytes);
 
     switch (read.problem)
     {
         case FileReadResult::Problem::none:
-            parse (read.bytes.data(), read.bytes.size());
+            // Parsed where it was read: a large file is not copied again.
+            storage = std::move (read.bytes);
+            parseInPlace (wanted);
             return;
         case FileReadResult::Problem::missing:
             problem = Problem::missing;
@@ -87,12 +89,25 @@ void XmlFile::load (const juce::File& file)
     detail = read.describe (maxFileBytes);
 }
 
-void XmlFile::parse (const void* data, size_t size)
+void XmlFile::parse (const void* data, size_t size, Detail detailWanted)
+{
+    storage.assign (static_cast<const char*> (data), size);
+    parseInPlace (detailWanted);
+}
+
+void XmlFile::parseInPlace (Detail detailWanted)
 {
     errorLine = 0;
     detail = {};
 
-    const auto result = document.load_buffer (data, size, parseOptions, pugi::encoding_auto);
+    // Parsing in place rewrites the text, so the line of an error is counted
+    // on a copy for files up to 64 KiB; above that it is counted on the
+    // parsed text, which differs only where attribute values held line breaks.
+    const auto options = detailWanted == Detail::full ? parseOptions : (unsigned int) pugi::parse_minimal;
+    const auto size = storage.size();
+    const auto original = size <= 65536 ? storage : std::string();
+    const auto result = document.load_buffer_inplace (storage.data(), size, options, pugi::encoding_auto);
+    const auto* data = original.empty() ? storage.data() : original.data();
 
     if (! result)
     {

@@ -37,11 +37,18 @@ public:
 
     XmlFile() = default;
 
+    /** How much of the text a parse decodes. */
+    enum class Detail
+    {
+        full, // entity references, attribute white space and line ends decoded
+        structure // elements and raw attribute text only: for checking a file just written
+    };
+
     /** Reads and parses a file. */
-    void load (const juce::File& file);
+    void load (const juce::File& file, Detail detail = Detail::full);
 
     /** Parses bytes already in memory (they are copied). */
-    void parse (const void* data, size_t size);
+    void parse (const void* data, size_t size, Detail detail = Detail::full);
 
     //==============================================================================
     Problem problem = Problem::missing;
@@ -61,6 +68,9 @@ public:
     pugi::xml_node partialRoot() const;
 
 private:
+    void parseInPlace (Detail detailWanted);
+
+    std::string storage; // the text the document points into
     pugi::xml_document document;
     juce::String detail;
 
