@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Starts the editor in demo mode on a virtual display, checks that its window
 # appears, closes it as a user would, and expects a clean exit; then starts it
-# again and ends it with SIGTERM, which must end it as cleanly, demo folder
-# removed.
+# again and ends it with SIGTERM, and once more has the window system destroy
+# its window: both must end it, its demo folder removed.
 #   demo-window-test.sh EDITOR X_CLOSE_WINDOW
 set -euo pipefail
 
@@ -39,6 +39,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
     exit 1
 ' _ "$editor" "$closer"
 
+for ending in sigterm destroy; do
 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
     "$1" --demo &
     pid=$!
@@ -52,18 +53,32 @@ xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
         kill -9 "$pid"
         exit 1
     fi
-    sleep 2
-    kill -TERM "$pid"
+    if [ "$3" = sigterm ]; then
+        sleep 2
+        kill -TERM "$pid"
+    else
+        "$2" --destroy "Vandorium Editor" 30
+    fi
     status=0
+    for i in $(seq 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        echo "the editor outlived its end by $3" >&2
+        kill -9 "$pid"
+        exit 1
+    fi
     wait "$pid" || status=$?
-    if [ "$status" -ne 0 ]; then
+    if [ "$3" = sigterm ] && [ "$status" -ne 0 ]; then
         echo "SIGTERM ended the editor with status $status" >&2
         exit 1
     fi
     if [ -e "$folder" ]; then
-        echo "the demo folder $folder outlived the editor" >&2
+        echo "the demo folder $folder outlived the editor ($3)" >&2
         exit 1
     fi
-' _ "$editor"
+' _ "$editor" "$closer" "$ending"
+done
 
-echo "2 passed, 0 failed"
+echo "3 passed, 0 failed"

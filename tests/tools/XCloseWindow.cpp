@@ -1,6 +1,8 @@
 // Finds a top-level window by its title on the X display and asks it to
 // close, as a window manager's close button does (WM_DELETE_WINDOW).
 //   x-close-window TITLE [SECONDS]    exit 0 when found and asked, 1 when not found
+//   x-close-window --destroy TITLE [SECONDS]
+//                                     takes the window's client off the display instead
 //   x-close-window --intern           creates the window manager atoms first: with no window
 //                                     manager running, a client started later would not know them
 
@@ -53,9 +55,22 @@ int main (int argc, char* argv[])
 {
     if (argc < 2)
     {
-        std::fprintf (stderr, "usage: x-close-window TITLE [SECONDS]\n");
+        std::fprintf (stderr, "usage: x-close-window [--destroy] TITLE [SECONDS]\n");
         return 2;
     }
+
+    // --destroy: the window system takes the window away (as a window
+    // manager's "kill" does) instead of asking the program to close it.
+    const auto destroy = std::string (argv[1]) == "--destroy";
+
+    if (destroy)
+    {
+        --argc;
+        ++argv;
+    }
+
+    if (argc < 2)
+        return 2;
 
     const std::string title = argv[1];
     const auto seconds = argc > 2 ? std::atoi (argv[2]) : 10;
@@ -90,6 +105,13 @@ int main (int argc, char* argv[])
     }
 
     std::printf ("found \"%s\" (0x%lx)\n", title.c_str(), (unsigned long) window);
+
+    if (destroy)
+    {
+        XKillClient (display, window);
+        XCloseDisplay (display);
+        return 0;
+    }
 
     // The owner may replace its window while it starts, and may not handle
     // events yet: ask whichever window has the title until none has.
