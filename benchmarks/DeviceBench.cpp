@@ -40,7 +40,7 @@ void runDeviceBenchmarks()
     folder.createDirectory();
 
     EditorSettings settings;
-    settings.load ({ folder.getChildFile ("appdata"), folder.getChildFile ("documents"), folder.getChildFile ("Resources") });
+    settings.load ({ folder.getChildFile ("appdata"), folder.getChildFile ("documents"), folder.getChildFile ("Resources"), {} });
 
     VirtualMidiBackend backend;
     SimulatedInstrument instrument (backend);

@@ -49,7 +49,7 @@ void runEditorBenchmarks()
 {
     const auto folder = juce::File::getSpecialLocation (juce::File::tempDirectory).getChildFile ("vandorium-bench-" + juce::Uuid().toString());
     EditorSettings settings;
-    settings.load ({ folder.getChildFile ("appdata"), folder.getChildFile ("documents"), folder.getChildFile ("Resources") });
+    settings.load ({ folder.getChildFile ("appdata"), folder.getChildFile ("documents"), folder.getChildFile ("Resources"), {} });
 
     VirtualMidiBackend backend;
     std::atomic<int> messages { 0 };

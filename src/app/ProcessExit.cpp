@@ -1,5 +1,6 @@
 #include "ProcessExit.h"
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
@@ -11,9 +12,11 @@ std::atomic<int> signalPipe { -1 };
 
 void onSignal (int)
 {
-    // Only async-signal-safe work here: one byte into the pipe.
+    // Only async-signal-safe work here: one byte into the pipe, errno kept.
+    const auto savedErrno = errno;
     const char byte = 1;
     [[maybe_unused]] const auto written = ::write (signalPipe.load(), &byte, 1);
+    errno = savedErrno;
 }
 
 juce::File& demoFolderToRemove()
@@ -50,6 +53,7 @@ QuitOnSignals::QuitOnSignals()
     {
     };
     action.sa_handler = onSignal;
+    action.sa_flags = SA_RESTART;
     sigemptyset (&action.sa_mask);
 
     for (auto signalNumber : { SIGTERM, SIGINT, SIGHUP })
@@ -64,10 +68,9 @@ QuitOnSignals::~QuitOnSignals()
     for (auto signalNumber : { SIGTERM, SIGINT, SIGHUP })
         ::signal (signalNumber, SIG_DFL);
 
+    // The pipe stays open to the end of the process: a signal arriving on
+    // another thread right now must not write into a reused descriptor.
     juce::LinuxEventLoop::unregisterFdCallback (pipeEnds[0]);
-    signalPipe = -1;
-    ::close (pipeEnds[0]);
-    ::close (pipeEnds[1]);
 }
 
 juce::File DemoFolder::create()

@@ -4,6 +4,7 @@
 #include "ProcessExit.h"
 #include "appearance/ResourceLoader.h"
 #include "dialogs/JuceUserDialogs.h"
+#include "librarymanager/LibraryManagerComponent.h"
 #include "model/EditorSettings.h"
 
 namespace
@@ -80,6 +81,8 @@ VandoriumEditorApplication::MainWindow::MainWindow (EditorSession::Services serv
 {
     session = std::make_unique<EditorSession> (services);
     mainComponent = new MainComponent (*session);
+    mainComponent->onOpenLibraryManager() = [this]
+    { LibraryManagerDialog::open (*session, mainComponent); };
     setContentOwned (mainComponent, true);
     setUsingNativeTitleBar (true);
 

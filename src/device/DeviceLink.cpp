@@ -192,9 +192,13 @@ void DeviceLink::advanceFrom (int expectedState)
         runOnMessageThread ([this]
                             { syncProgress = 0.0; });
 
-    runOnMessageThread ([this, newState]
-                        { listeners.call ([newState] (Listener& l)
-                                          { l.syncStateChanged ((SyncState) newState); }); });
+    // The state as it is when the call runs: a time-out may have ended the
+    // run meanwhile, and the window must not show a run that is over.
+    runOnMessageThread ([this]
+                        {
+                            const auto current = getSyncState();
+                            listeners.call ([current] (Listener& l)
+                                            { l.syncStateChanged (current); }); });
 }
 
 void DeviceLink::sendRequestFor (int newState)

@@ -1,13 +1,31 @@
 #include "JuceUserDialogs.h"
 
+namespace
+{
+// Every box stays above the editor's windows, the library manager included:
+// a box hidden behind a window would leave the editor waiting for an answer
+// the user cannot see.
+void keepOnTop (juce::AlertWindow& window)
+{
+    window.setAlwaysOnTop (true);
+}
+} // namespace
+
 void JuceUserDialogs::showNotice (const juce::String& title, const juce::String& message)
 {
-    juce::AlertWindow::showMessageBoxAsync (juce::MessageBoxIconType::WarningIcon, title, message, "OK");
+    auto* window = new juce::AlertWindow (title, message, juce::MessageBoxIconType::WarningIcon, associatedComponent.getComponent());
+    window->addButton ("OK", 1, juce::KeyPress (juce::KeyPress::returnKey), juce::KeyPress (juce::KeyPress::escapeKey));
+    keepOnTop (*window);
+    window->enterModalState (true, nullptr, true);
 }
 
 bool JuceUserDialogs::confirm (const juce::String& message)
 {
-    return juce::AlertWindow::showOkCancelBox (juce::MessageBoxIconType::QuestionIcon, "Confirmation", message, "YES", "NO", associatedComponent.getComponent(), nullptr);
+    juce::AlertWindow window ("Confirmation", message, juce::MessageBoxIconType::QuestionIcon, associatedComponent.getComponent());
+    window.addButton ("YES", 1, juce::KeyPress (juce::KeyPress::returnKey));
+    window.addButton ("NO", 0, juce::KeyPress (juce::KeyPress::escapeKey));
+    keepOnTop (window);
+    return window.runModalLoop() == 1;
 }
 
 int JuceUserDialogs::choose (const juce::String& title, const juce::String& message, const juce::StringArray& buttons)
@@ -17,6 +35,7 @@ int JuceUserDialogs::choose (const juce::String& title, const juce::String& mess
     for (int i = 0; i < buttons.size(); ++i)
         window.addButton (buttons[i], i);
 
+    keepOnTop (window);
     return window.runModalLoop();
 }
 
@@ -25,7 +44,14 @@ std::optional<juce::String> JuceUserDialogs::promptForText (const juce::String& 
     juce::AlertWindow window (title, message, juce::MessageBoxIconType::NoIcon, nullptr);
     window.addTextEditor (fieldName, initialText);
     window.addButton ("Cancel", 0, juce::KeyPress (juce::KeyPress::escapeKey));
-    window.addButton ("OK", 1);
+    window.addButton ("OK", 1, juce::KeyPress (juce::KeyPress::returnKey));
+
+    // The text field has the keyboard: its Return is the "OK".
+    if (auto* field = window.getTextEditor (fieldName))
+        field->onReturnKey = [&window]
+        { window.exitModalState (1); };
+
+    keepOnTop (window);
 
     if (window.runModalLoop() != 1)
         return std::nullopt;

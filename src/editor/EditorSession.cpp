@@ -82,9 +82,8 @@ void EditorSession::loadPresetIntoEditor (const BXVandoriumPreset& preset, juce:
 
 void EditorSession::previewPreset (const BXVandoriumPreset& preset)
 {
-    link.getSender().sendPresetName (preset.name);
-    listeners.call ([&preset] (Listener& l)
-                    { l.previewRequested (preset); });
+    // The preset's own values: the views hold the editor's sound, not this one.
+    link.getSender().sendPreset (preset);
 }
 
 juce::String EditorSession::renamePreset (const juce::String& typed)
@@ -94,10 +93,10 @@ juce::String EditorSession::renamePreset (const juce::String& typed)
     if (text.isEmpty())
         return currentPreset.name.toUpperCase();
 
-    const auto shown = text.toUpperCase();
-    currentPreset.name = BXVandoriumPreset::cleanName (shown);
-    link.getSender().sendPresetName (shown);
-    return shown;
+    // The display shows what is kept: 13 characters, each one a preset can hold.
+    currentPreset.name = BXVandoriumPreset::cleanName (text.toUpperCase());
+    link.getSender().sendPresetName (currentPreset.name);
+    return currentPreset.name;
 }
 
 void EditorSession::setCurrentLibrary (const BXVandoriumLibrary& library)
@@ -130,7 +129,9 @@ void EditorSession::sendLibraryToDevice (const BXVandoriumLibrary& library)
 
 void EditorSession::replaceDevicePreset (const BXVandoriumPreset& preset, int slot)
 {
-    link.replaceDevicePreset (preset, slot);
+    // The instrument may have gone while a confirmation was open.
+    if (! link.replaceDevicePreset (preset, slot) && ! link.isDeviceConnected())
+        services.dialogs.showNotice ("Error", notConnectedText);
 }
 
 void EditorSession::advanceSync()

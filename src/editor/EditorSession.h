@@ -69,9 +69,6 @@ public:
 
         /** The instrument was switched to a slot: the window selects that row. */
         virtual void deviceSlotSelected (int /*slot*/) {}
-
-        /** The window sends its views' parameters for a preview of this preset. */
-        virtual void previewRequested (const BXVandoriumPreset&) {}
     };
 
     explicit EditorSession (Services services);
@@ -115,7 +112,7 @@ public:
     void loadPresetIntoEditor (const BXVandoriumPreset& preset, juce::NotificationType notification) override;
 
     /** Plays a preset on the instrument without making it the editor's
-        (the library manager's preview): its name, then the views' parameters.
+        (the library manager's preview): its name and all of its own values.
     */
     void previewPreset (const BXVandoriumPreset& preset);
 

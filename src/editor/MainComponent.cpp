@@ -272,12 +272,6 @@ void MainComponent::connectionChanged (bool connected)
     header.showConnection (connected);
 }
 
-void MainComponent::previewRequested (const BXVandoriumPreset& preset)
-{
-    basicView.sendAllParameters (preset);
-    advancedView.sendAllParameters();
-}
-
 //==============================================================================
 EditorSession::PresetList MainComponent::listOf (const BXListBox& list) const
 {

@@ -58,7 +58,6 @@ private:
     void bankReplaced (DeviceLink::BankChange) override;
     void bankSlotChanged (int slot) override;
     void syncStateChanged (DeviceLink::SyncState) override;
-    void previewRequested (const BXVandoriumPreset&) override;
     void deviceSlotSelected (int slot) override;
     void connectionChanged (bool connected) override;
 

@@ -1,6 +1,7 @@
 #include "LibraryCatalogue.h"
 
 #include "model/SafeFileWriter.h"
+#include "model/XmlFile.h"
 
 namespace
 {
@@ -169,7 +170,7 @@ LibraryCatalogue::Outcome LibraryCatalogue::importLibrary (const juce::File& cho
     if (report.loaded == 0)
         return { false, chosen.getFileName() + " was not loaded: it holds no preset the editor can read" + (report.skipped.empty() ? juce::String (".") : " (" + report.skipped.front().reason + ")."), -1 };
 
-    if (! chosen.copyFileTo (target))
+    if (! copyFileSafely (chosen, target, XmlFile::maxFileBytes))
         return { false, chosen.getFileName() + " could not be copied to:\n" + target.getFullPathName(), -1 };
 
     reload();
@@ -202,7 +203,7 @@ LibraryCatalogue::Outcome LibraryCatalogue::exportLibrary (int row, const juce::
     if (target == source)
         return { true, {}, row };
 
-    if (! source.copyFileTo (target))
+    if (! copyFileSafely (source, target, XmlFile::maxFileBytes))
         return { false, "The library could not be saved to:\n" + target.getFullPathName(), row };
 
     return { true, {}, row };

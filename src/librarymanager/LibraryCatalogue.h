@@ -33,6 +33,9 @@ public:
     void rebuildAll();
 
     const std::vector<BXVandoriumLibrary>& getLibraries() const noexcept { return libraries; }
+
+    /** The list itself, for a list model that shows it. */
+    std::vector<BXVandoriumLibrary>& librariesForList() noexcept { return libraries; }
     BXVandoriumLibrary& getLibrary (size_t row) { return libraries[row]; }
     size_t size() const noexcept { return libraries.size(); }
 

@@ -133,6 +133,9 @@ LibraryCatalogue::Outcome apply (const Decision& decision, LibraryCatalogue& cat
     }
 
     undo.keep (before);
+
+    // "ALL" shows, and gives in a later drop, what the libraries now hold.
+    catalogue.rebuildAll();
     return { true, {}, decision.targetRow };
 }
 
@@ -141,7 +144,13 @@ LibraryCatalogue::Outcome Undo::undo (LibraryCatalogue& catalogue)
     if (! record.has_value())
         return { false, "Nothing to undo", -1 };
 
-    const auto row = catalogue.rowOf (record->getName());
+    // The library's file, not its name: a library deleted and made again
+    // under the same name is another library.
+    int row = -1;
+
+    for (size_t i = 1; i < catalogue.size() && row < 0; ++i)
+        if (catalogue.getLibraries()[i].getFilePath() == record->getFilePath() && catalogue.getLibraries()[i].getName() == record->getName())
+            row = (int) i;
 
     if (row < 0)
         return { false, "The library '" + record->getName() + "' is no longer there: nothing was undone", -1 };

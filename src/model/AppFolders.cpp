@@ -20,7 +20,8 @@ AppFolders AppFolders::fromSystem()
 {
     return { juce::File::getSpecialLocation (juce::File::userApplicationDataDirectory),
              juce::File::getSpecialLocation (juce::File::userDocumentsDirectory),
-             resourceFolderBesideExecutable() };
+             resourceFolderBesideExecutable(),
+             juce::File::getSpecialLocation (juce::File::userHomeDirectory) };
 }
 
 AppFolders AppFolders::current()

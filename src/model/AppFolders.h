@@ -13,6 +13,7 @@ struct AppFolders
     juce::File applicationData;
     juce::File documents;
     juce::File resources;
+    juce::File home; // where file choosers start; tests leave it empty
 
     /** The running system's folders. */
     static AppFolders fromSystem();

@@ -68,6 +68,7 @@ void BXVandoriumLibrary::read (LoadReport& report)
 
     using Problem = LoadReport::FileProblem;
     fileNeedsKeeping = report.fileProblem == Problem::notWellFormed || report.fileProblem == Problem::tooDeep
+                       || report.fileProblem == Problem::tooManyElements
                        || report.fileProblem == Problem::wrongRoot || report.fileProblem == Problem::tooLarge
                        || report.fileProblem == Problem::unreadable;
 }
@@ -86,7 +87,7 @@ bool BXVandoriumLibrary::keepDamagedFile() const
         if (copy.exists())
             copy = copy.getNonexistentSibling (false);
 
-        if (! file.copyFileTo (copy))
+        if (! copyFileSafely (file, copy, XmlFile::maxFileBytes))
             return false;
     }
 
@@ -117,7 +118,7 @@ BXVandoriumLibrary BXVandoriumLibrary::rescue (const juce::String& path, LoadRep
 std::vector<BXVandoriumPreset> BXVandoriumLibrary::presetsOf (const XmlFile& xml, LoadReport& report, bool rescuing)
 {
     using Problem = LoadReport::FileProblem;
-    static constexpr Problem problems[] = { Problem::none, Problem::missing, Problem::notRegularFile, Problem::tooLarge, Problem::unreadable, Problem::notWellFormed, Problem::tooDeep };
+    static constexpr Problem problems[] = { Problem::none, Problem::missing, Problem::notRegularFile, Problem::tooLarge, Problem::unreadable, Problem::notWellFormed, Problem::tooDeep, Problem::tooManyElements };
 
     report = {};
     report.fileProblem = problems[(int) xml.problem];
@@ -245,6 +246,10 @@ bool BXVandoriumLibrary::save() const
     if (isVirtual)
         return true;
 
+    // A factory file is read-only, whatever the caller asks.
+    if (isFactory)
+        return false;
+
     // Never write over a file that could not be read without a copy of it.
     if (! keepDamagedFile())
         return false;
@@ -294,7 +299,8 @@ bool BXVandoriumLibrary::setName (juce::String& newName, const juce::String& lib
         if (! keepDamagedFile())
             return false;
 
-        const auto oldFile = fileForPath (libraryFolder + name + fileExtension);
+        // The library's own file: a name is not always its file name.
+        const auto oldFile = fileForPath (filePath);
         const auto oldName = name;
         const auto oldPath = filePath;
 

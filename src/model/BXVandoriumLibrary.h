@@ -32,6 +32,7 @@ public:
             unreadable,
             notWellFormed,
             tooDeep,
+            tooManyElements,
             wrongRoot
         };
 
@@ -79,8 +80,9 @@ public:
     juce::String getFilePath() const { return filePath; }
 
     /** Rewrites the whole file from the presets. Does nothing for a virtual
-        library (and reports success). Returns false when the file could not
-        be written; the previous file content then stays.
+        library (and reports success); refuses a factory library (false).
+        Returns false when the file could not be written; the previous file
+        content then stays.
     */
     bool save() const;
 

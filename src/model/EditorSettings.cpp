@@ -26,6 +26,15 @@ bool readSwitch (const pugi::xml_node& element)
 }
 
 // Control characters cannot be written back into an XML attribute.
+juce::String printable (const juce::String& text);
+
+// A library name as the file keeps it: printable, and never a path (a "/"
+// would let a hand-edited file name a library outside the library folder).
+juce::String storableLibraryName (const juce::String& name)
+{
+    return printable (name).replaceCharacter ('/', '_');
+}
+
 juce::String printable (const juce::String& text)
 {
     juce::String result;
@@ -131,7 +140,7 @@ void EditorSettings::applyDocument (const XmlFile& xml, const juce::String& defa
         }
         else if (std::strcmp (tag, "CurrentLibraryName") == 0)
         {
-            currentLibraryName = printable (attributeText (child, "value"));
+            currentLibraryName = storableLibraryName (attributeText (child, "value"));
         }
     }
 }
@@ -187,7 +196,11 @@ bool EditorSettings::save() const
                                    readBack.showQuickStartGuide = ! showQuickStartGuide;
                                    readBack.showTooltips = ! showTooltips;
                                    readBack.applyDocument (xml, {});
-                                   return readBack.hasSameStoredValues (*this); });
+
+                                   // What the file can hold: control characters are read as "?".
+                                   return readBack.showQuickStartGuide == showQuickStartGuide && readBack.showTooltips == showTooltips
+                                       && readBack.currentLibraryName == storableLibraryName (currentLibraryName)
+                                       && (readBack.libraryFolder == libraryFolder || printable (libraryFolder) != libraryFolder); });
 }
 
 bool EditorSettings::hasSameStoredValues (const EditorSettings& other) const

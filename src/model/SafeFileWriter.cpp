@@ -1,5 +1,7 @@
 #include "SafeFileWriter.h"
 
+#include "SafeFileReader.h"
+
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -134,6 +136,16 @@ bool isLegacyTemporaryFile (const juce::String& fileName)
            && (extension == ".vandorium" || extension == ".xml" || extension == ".syx");
 }
 } // namespace
+
+bool copyFileSafely (const juce::File& source, const juce::File& target, size_t maxBytes)
+{
+    // A copy goes into a folder that is there; it makes none.
+    if (! target.getParentDirectory().isDirectory())
+        return false;
+
+    const auto read = readWholeFile (source, maxBytes);
+    return read.ok() && replaceFileContent (target, read.bytes.data(), read.bytes.size());
+}
 
 int removeStaleTemporaryFiles (const juce::File& folder)
 {

@@ -21,6 +21,13 @@ bool replaceFileContent (const juce::File& target, const void* data, size_t numB
 /** The same, for UTF-8 text without a byte-order mark. */
 bool replaceFileContent (const juce::File& target, const juce::String& text, const WrittenFileCheck& check = {});
 
+/** Copies a regular file through replaceFileContent: the target is
+    replaced only once the whole copy is written and synced, so a failed
+    copy never costs the file that was there. Reads at most maxBytes; the
+    target's folder must exist.
+*/
+bool copyFileSafely (const juce::File& source, const juce::File& target, size_t maxBytes);
+
 /** Temporary files end with this, so that no wildcard of the editor (such
     as "*.vandorium") ever takes one for a real file.
 */

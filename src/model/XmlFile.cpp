@@ -103,6 +103,15 @@ void XmlFile::parseInPlace (Detail detailWanted)
     // Parsing in place rewrites the text, so the line of an error is counted
     // on a copy for files up to 64 KiB; above that it is counted on the
     // parsed text, which differs only where attribute values held line breaks.
+    // Every element costs the parser memory: refuse a file with far more of
+    // them than any real one before building its tree.
+    if ((size_t) std::count (storage.begin(), storage.end(), '<') > maxElements)
+    {
+        document.reset();
+        problem = Problem::tooManyElements;
+        return;
+    }
+
     const auto options = detailWanted == Detail::full ? parseOptions : (unsigned int) pugi::parse_minimal;
     const auto size = storage.size();
     const auto original = size <= 65536 ? storage : std::string();
@@ -154,6 +163,8 @@ juce::String XmlFile::describe() const
             return "is not well-formed XML (" + (errorLine > 0 ? "line " + juce::String (errorLine) + ": " : juce::String()) + detail.toLowerCase() + ")";
         case Problem::tooDeep:
             return "nests elements more than " + juce::String (maxDepth) + " levels deep";
+        case Problem::tooManyElements:
+            return "holds more than " + juce::String ((juce::uint64) maxElements) + " elements, more than any file the editor writes";
     }
 
     return {};

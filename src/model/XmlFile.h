@@ -24,6 +24,9 @@ public:
     /** The editor's files are two levels deep. */
     static constexpr int maxDepth = 64;
 
+    /** Five times the elements of a library of 100,000 presets. */
+    static constexpr size_t maxElements = 500000;
+
     enum class Problem
     {
         none,
@@ -32,7 +35,8 @@ public:
         tooLarge,
         unreadable,
         notWellFormed,
-        tooDeep
+        tooDeep,
+        tooManyElements
     };
 
     XmlFile() = default;

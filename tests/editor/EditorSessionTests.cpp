@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 TEST (EditorSession, TimeOutsAndConnectionChangesReachTheUserAsNotices)
 {
     EditorTestRig rig;
@@ -67,7 +69,7 @@ TEST (EditorSession, ABankSentToTheInstrumentPlaysTheSelectedSlot)
     EXPECT_EQ (rig.instrument.getBank()[2].name, "NEW 3");
 }
 
-TEST (EditorSession, APreviewPlaysThePresetWithoutMakingItTheEditors)
+TEST (EditorSession, APreviewPlaysThePresetsOwnSoundWithoutMakingItTheEditors)
 {
     EditorTestRig rig;
     const auto before = rig.preset();
@@ -75,11 +77,21 @@ TEST (EditorSession, APreviewPlaysThePresetWithoutMakingItTheEditors)
 
     BXVandoriumPreset preview;
     preview.name = "HEARD";
+    preview.filterCutoff = 33;
+    preview.transpose = 70;
     rig.session->previewPreset (preview);
 
     const auto received = rig.takeReceived();
     EXPECT_EQ (EditorTestRig::nameSentIn (received), "HEARD");
-    EXPECT_GE (EditorTestRig::controllersIn (received).size(), 20u); // both views' parameters
+
+    // The preset's own values, not the views' (cutoff 127, transpose 64).
+    std::map<int, int> controllers;
+
+    for (const auto& m : EditorTestRig::controllersIn (received))
+        controllers[m.getControllerNumber()] = m.getControllerValue();
+
+    EXPECT_EQ (controllers[74], 33);
+    EXPECT_EQ (controllers[102], 70);
     EXPECT_EQ (rig.preset(), before);
     EXPECT_EQ (rig.nameDisplay().getText(), "NEW PRESET");
 }

@@ -136,8 +136,9 @@ TEST (InstrumentTruth, TheNameDisplayShowsThirteenCharactersWhole)
     EXPECT_GT (display.getMinimumHorizontalScale(), 0.0f);
     EXPECT_LE (font.getStringWidthFloat ("WWWWWWWWWWWWW") * display.getMinimumHorizontalScale(), available);
 
-    rig.session->renamePreset ("my warm lead 2");
+    rig.nameDisplay().setText ("my warm lead 2", juce::sendNotificationSync);
     EXPECT_EQ (rig.preset().name, "MY WARM LEAD ");
+    EXPECT_EQ (rig.nameDisplay().getText(), "MY WARM LEAD ");
 }
 
 TEST (InstrumentTruth, WithoutTheInstrumentNothingPretendsToReachIt)

@@ -158,9 +158,12 @@ TEST (PresetCommands, DeleteAsksAndRefuses)
 TEST (PresetCommands, FactoryLibrariesAreNeverChanged)
 {
     CommandsRig rig (0);
-    BXVandoriumLibrary factory (rig.temp.resources().getChildFile ("EDITOR FACTORY.vandorium").getFullPathName(), true);
-    factory.presets = EditorTestRig::presetsNamed ("FACTORY ", 3);
-    ASSERT_TRUE (factory.save());
+    const auto path = rig.temp.resources().getChildFile ("EDITOR FACTORY.vandorium").getFullPathName();
+    BXVandoriumLibrary written (path, false);
+    written.presets = EditorTestRig::presetsNamed ("FACTORY ", 3);
+    ASSERT_TRUE (written.save());
+    BXVandoriumLibrary factory (path, true);
+    EXPECT_FALSE (factory.save()); // the library object itself refuses
     const auto before = juce::File (factory.getFilePath()).loadFileAsString();
     rig.session->setCurrentLibrary (factory);
 

@@ -16,7 +16,7 @@ TEST (FuzzRegressions, EveryKeptInputPasses)
         for (const auto& seed : FuzzEntries::seedsFor (target.name))
             EXPECT_EQ (target.entry (reinterpret_cast<const std::uint8_t*> (seed.data()), seed.size()), "") << target.name << " seed";
 
-        for (const auto& file : corpus.getChildFile (target.name).findChildFiles (juce::File::findFiles, false))
+        for (const auto& file : corpus.getChildFile (target.name).findChildFiles (juce::File::findFiles | juce::File::ignoreHiddenFiles, false))
         {
             juce::MemoryBlock bytes;
             ASSERT_TRUE (file.loadFileAsData (bytes));

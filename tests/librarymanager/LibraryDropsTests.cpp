@@ -97,7 +97,7 @@ TEST_F (LibraryDropsTest, MergesAskThenWriteAndUndoTakesBackTheLastOnly)
     decision = LibraryDrops::decide (Kind::libraryOntoLibrary, 0, 0, 4, *catalogue);
     EXPECT_EQ (decision.question, "Are you sure to add the content of library\n'ALL'\nto the library\n'B' ?");
     EXPECT_TRUE (LibraryDrops::apply (decision, *catalogue, undo).done);
-    EXPECT_EQ (namesOnDisk ("B").size(), 3 + (2 + 2 + 2 + 3));
+    EXPECT_EQ (namesOnDisk ("B").size(), 3 + (2 + 2 + 3 + 3)); // "ALL" holds the first merge
 
     // A drop answered "NO" is never applied: the record of the last merge stays.
     LibraryDrops::decide (Kind::libraryOntoLibrary, 3, 3, 4, *catalogue);

@@ -12,7 +12,7 @@ class EditorSettingsTest : public testing::Test
 protected:
     void SetUp() override
     {
-        BXVandoriumLibrary factory (temp.resources().getChildFile ("EDITOR FACTORY.vandorium").getFullPathName(), true);
+        BXVandoriumLibrary factory (temp.resources().getChildFile ("EDITOR FACTORY.vandorium").getFullPathName(), false);
         factory.presets.emplace_back();
         ASSERT_TRUE (factory.save());
     }

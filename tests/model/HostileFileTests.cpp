@@ -74,6 +74,11 @@ TEST_F (HostileFileTest, DamagedLibraryFilesLoadEmptyWithAReason)
         { "two root elements", "<Presets></Presets><Presets></Presets>", Problem::notWellFormed, "more than one root" },
         { "an empty file", "", Problem::notWellFormed, "" },
         { "a root in lower case", "<presets></presets>", Problem::wrongRoot, "<Presets>" },
+        { "600,000 empty elements", "<Presets>" + []
+                                        { std::string e; for (int i = 0; i < 600000; ++i) e += "<a/>"; return e; }()
+                                        + "</Presets>",
+          Problem::tooManyElements,
+          "more than 500000 elements" },
         { "binary noise", std::string ("\x00\x01\xff\xfe<\x00", 6), Problem::notWellFormed, "" },
     };
 
@@ -296,4 +301,22 @@ TEST_F (HostileFileTest, AFileThatCouldNotBeReadIsKeptBeforeTheFirstSaveWritesOv
     ASSERT_TRUE (renamed.setName (newName, temp.getRoot().getFullPathName() + "/"));
     EXPECT_TRUE (file ("OTHER.vandorium.bak").existsAsFile());
     EXPECT_FALSE (other.exists());
+}
+
+TEST_F (HostileFileTest, ARenameDeletesTheLibrarysOwnFileOnly)
+{
+    // Both give the name "Pads": every ".vandorium" goes from a file name.
+    const auto other = write ("Pads.vandorium", presetLine ("OTHER"));
+    juce::ignoreUnused (other);
+    write ("Pads.vandorium.vandorium", "<Presets>" + presetLine ("MINE") + "</Presets>");
+
+    BXVandoriumLibrary::LoadReport report;
+    auto library = load (file ("Pads.vandorium.vandorium"), report);
+    ASSERT_EQ (library.getName(), "Pads");
+    juce::String newName ("Renamed");
+    ASSERT_TRUE (library.setName (newName, temp.getRoot().getFullPathName() + "/"));
+
+    EXPECT_TRUE (file ("Pads.vandorium").existsAsFile()) << "another library's file was deleted";
+    EXPECT_FALSE (file ("Pads.vandorium.vandorium").exists());
+    EXPECT_TRUE (file ("Renamed.vandorium").existsAsFile());
 }

@@ -262,7 +262,7 @@ TEST_F (LibraryFileTest, ResolvesUserFileBeforeFactoryFile)
     const auto resources = temp.resources();
     ASSERT_TRUE (libraryWith ("MINE", { "USER" }).save());
 
-    BXVandoriumLibrary factory (resources.getChildFile ("MINE.vandorium").getFullPathName(), true);
+    BXVandoriumLibrary factory (resources.getChildFile ("MINE.vandorium").getFullPathName(), false);
     factory.presets.emplace_back();
     ASSERT_TRUE (factory.save());
 

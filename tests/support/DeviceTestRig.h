@@ -70,7 +70,7 @@ struct DeviceTestRig
         pumpUntil ([this]
                    { return instrument.isIdle(); },
                    2000);
-        ports.closeDevicePorts();
+        link.closeDevicePorts(); // releases a hand-over still waiting
         link.removeListener (&events);
     }
 

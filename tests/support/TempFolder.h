@@ -28,7 +28,7 @@ public:
     juce::File documents() const { return root.getChildFile ("documents"); }
     juce::File resources() const { return root.getChildFile ("Resources"); }
 
-    AppFolders folders() const { return { applicationData(), documents(), resources() }; }
+    AppFolders folders() const { return { applicationData(), documents(), resources(), {} }; }
 
     /** The user library folder the settings derive, with its separator. */
     juce::String libraryFolder() const

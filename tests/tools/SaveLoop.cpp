@@ -18,7 +18,7 @@ int main (int argc, char* argv[])
 
     const juce::File root (juce::String::fromUTF8 (argv[1]));
     EditorSettings settings;
-    settings.load ({ root.getChildFile ("appdata"), root.getChildFile ("documents"), root.getChildFile ("Resources") });
+    settings.load ({ root.getChildFile ("appdata"), root.getChildFile ("documents"), root.getChildFile ("Resources"), {} });
 
     BXVandoriumLibrary library (settings.libraryFolder + "BIG.vandorium", false);
 

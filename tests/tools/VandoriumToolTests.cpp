@@ -211,6 +211,9 @@ TEST_F (VandoriumToolTest, RepairRescuesThePresetsBeforeTheDamage)
     const juce::File file (path ("LIVE.vandorium"));
     ASSERT_TRUE (file.replaceWithData (cut.data(), cut.size()));
 
+    // An earlier copy (the editor keeps one of a damaged file) is never replaced.
+    ASSERT_TRUE (juce::File (path ("LIVE.vandorium.bak")).replaceWithText ("the first damaged original"));
+
     const auto repaired = runTool ({ "check", "--repair", path ("LIVE.vandorium") });
     EXPECT_EQ (repaired.exitCode, 0) << repaired.output;
     EXPECT_TRUE (repaired.output.contains ("repaired with 3 presets")) << repaired.output;
@@ -221,8 +224,9 @@ TEST_F (VandoriumToolTest, RepairRescuesThePresetsBeforeTheDamage)
     EXPECT_EQ (library.presets[2].scanRate, 3);
     EXPECT_EQ (runTool ({ "check", path ("LIVE.vandorium") }).exitCode, 0);
 
+    EXPECT_EQ (juce::File (path ("LIVE.vandorium.bak")).loadFileAsString(), "the first damaged original");
     juce::MemoryBlock backup;
-    ASSERT_TRUE (juce::File (path ("LIVE.vandorium.bak")).loadFileAsData (backup));
+    ASSERT_TRUE (juce::File (path ("LIVE.vandorium2.bak")).loadFileAsData (backup));
     EXPECT_EQ (backup.toString().toStdString(), cut);
 
     // Nothing to rescue: refused, the file left as it is.

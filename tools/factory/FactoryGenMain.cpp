@@ -35,7 +35,8 @@ int main (int argc, char* argv[])
             continue;
         }
 
-        BXVandoriumLibrary library (outputFolder.getChildFile (source.getFileNameWithoutExtension() + ".vandorium").getFullPathName(), true);
+        // Written as an ordinary file: the editor opens it as a factory library.
+        BXVandoriumLibrary library (outputFolder.getChildFile (source.getFileNameWithoutExtension() + ".vandorium").getFullPathName(), false);
         library.presets = parsed.presets;
 
         if (! library.save())

@@ -328,9 +328,19 @@ int repairCommand (const juce::File& file)
     if (report.fileProblem == Problem::notWellFormed)
         std::cout << file.getFileName() << " " << report.fileProblemText << "; the presets before the damage are kept\n";
 
-    const auto backup = file.getSiblingFile (file.getFileName() + ".bak");
+    if (report.fileProblem == Problem::none && report.skipped.empty() && report.namesRepaired == 0)
+    {
+        std::cout << library.getName() << ": nothing to repair\n";
+        return exitOk;
+    }
 
-    if (! file.copyFileTo (backup))
+    // Never over an earlier copy: it may be the only one of a damaged original.
+    auto backup = file.getSiblingFile (file.getFileName() + ".bak");
+
+    if (backup.exists())
+        backup = backup.getNonexistentSibling (false);
+
+    if (! copyFileSafely (file, backup, XmlFile::maxFileBytes))
         return failure ("cannot keep the original as " + backup.getFullPathName() + "; nothing was changed", exitUnreadable);
 
     if (! library.save())
