@@ -4,6 +4,7 @@
 #include "DataCoreBench.h"
 #include "DeviceBench.h"
 #include "EditorBench.h"
+#include "LibraryManagerBench.h"
 
 #include <juce_events/juce_events.h>
 
@@ -23,6 +24,9 @@ int main (int argc, char* argv[])
 
     if (only.isEmpty() || only == "editor")
         runEditorBenchmarks();
+
+    if (only.isEmpty() || only == "manager")
+        runLibraryManagerBenchmarks();
 
     return 0;
 }
