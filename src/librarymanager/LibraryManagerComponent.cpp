@@ -7,22 +7,24 @@
 
 namespace
 {
-// Button name, caption name and text, in the order they are stacked.
-struct CommandSpec
+// Button name, caption name and text, and what the button runs, in the
+// order they are stacked.
+struct CommandLayout
 {
     const char* name;
     const char* captionName;
     const char* captionText;
+    void (LibraryManagerComponent::*run)();
 };
 
-constexpr CommandSpec commandSpecs[] = {
-    { "New", "New label", "NEW" },
-    { "Rename", "Rename label", "RENAME" },
-    { "Delete", "Delete label", "DELETE" },
-    { "Undo", "Undo label", "UNDO" },
-    { "Send All", "Send All label", "SEND" },
-    { "load", "Load label", "LOAD" },
-    { "Save", "Save label", "SAVE" },
+const CommandLayout commandLayouts[] = {
+    { "New", "New label", "NEW", &LibraryManagerComponent::newLibrary },
+    { "Rename", "Rename label", "RENAME", &LibraryManagerComponent::renameLibrary },
+    { "Delete", "Delete label", "DELETE", &LibraryManagerComponent::deleteLibrary },
+    { "Undo", "Undo label", "UNDO", &LibraryManagerComponent::undoLastDrop },
+    { "Send All", "Send All label", "SEND", &LibraryManagerComponent::sendAll },
+    { "load", "Load label", "LOAD", &LibraryManagerComponent::importLibrary },
+    { "Save", "Save label", "SAVE", &LibraryManagerComponent::exportLibrary },
 };
 
 constexpr const char* closeRefusal = "You must select a Presets Library first to close this view";
@@ -39,37 +41,24 @@ LibraryManagerComponent::LibraryManagerComponent (EditorSession& s)
     buttonLook.setKnobImage (getResourceFile ("Generic Button HD", "png"), 2);
     listLook.setKnobImage (getResourceFile ("Scrollbar Knob HD", "png"), 1);
 
-    for (const auto& spec : commandSpecs)
+    for (const auto& layout : commandLayouts)
     {
         auto c = std::make_unique<Command>();
-        c->button.setName (spec.name);
+        c->button.setName (layout.name);
+        c->button.onClick = [this, run = layout.run]
+        { (this->*run)(); };
         c->button.setImages (false, true, true, buttonImage, 1.0f, none, {}, 1.0f, none, {}, 1.0f, none, 0.0f);
         c->button.setLookAndFeel (&buttonLook);
         c->button.setWantsKeyboardFocus (false);
 
-        c->caption.setName (spec.captionName);
-        c->caption.setText (spec.captionText, juce::dontSendNotification);
+        c->caption.setName (layout.captionName);
+        c->caption.setText (layout.captionText, juce::dontSendNotification);
         c->caption.setFont (juce::Font (14.0f * scale, juce::Font::bold));
         c->caption.setJustificationType (juce::Justification::centred);
         c->caption.setColour (juce::Label::textColourId, juce::Colours::white);
         c->caption.setInterceptsMouseClicks (false, false);
         commands.push_back (std::move (c));
     }
-
-    command ("New").button.onClick = [this]
-    { newLibrary(); };
-    command ("Rename").button.onClick = [this]
-    { renameLibrary(); };
-    command ("Delete").button.onClick = [this]
-    { deleteLibrary(); };
-    command ("Undo").button.onClick = [this]
-    { undoLastDrop(); };
-    command ("Send All").button.onClick = [this]
-    { sendAll(); };
-    command ("load").button.onClick = [this]
-    { importLibrary(); };
-    command ("Save").button.onClick = [this]
-    { exportLibrary(); };
 
     librariesList.setName ("Libraries");
     presetsList.setName ("Presets");
