@@ -4,6 +4,7 @@
 #include "ProcessExit.h"
 #include "appearance/ResourceLoader.h"
 #include "dialogs/JuceUserDialogs.h"
+#include "dialogs/SystemDocumentOpener.h"
 #include "librarymanager/LibraryManagerComponent.h"
 #include "model/EditorSettings.h"
 
@@ -56,7 +57,8 @@ void VandoriumEditorApplication::initialise (const juce::String& commandLine)
     auto juceDialogs = std::make_unique<JuceUserDialogs>();
     auto* confirmationParent = juceDialogs.get();
     dialogs = std::move (juceDialogs);
-    mainWindow = std::make_unique<MainWindow> (EditorSession::Services { devices->getPorts(), settings, *dialogs });
+    documentOpener = std::make_unique<SystemDocumentOpener>();
+    mainWindow = std::make_unique<MainWindow> (EditorSession::Services { devices->getPorts(), settings, *dialogs }, dialogRunner, *documentOpener);
     confirmationParent->setAssociatedComponent (&mainWindow->getMainComponent());
 }
 
@@ -65,6 +67,8 @@ void VandoriumEditorApplication::shutdown()
     mainWindow = nullptr;
     quitOnSignals = nullptr;
     devices = nullptr;
+    // The opener reports its failures through the dialogs: it goes first.
+    documentOpener = nullptr;
     dialogs = nullptr;
     ResourceLoader::getInstance().releaseTypefaces();
 
@@ -73,14 +77,16 @@ void VandoriumEditorApplication::shutdown()
 }
 
 //==============================================================================
-VandoriumEditorApplication::MainWindow::MainWindow (EditorSession::Services services)
+VandoriumEditorApplication::MainWindow::MainWindow (EditorSession::Services services, ModalDialogRunner& runner, DocumentOpener& opener)
     : juce::DocumentWindow (BuildInfo::productName,
                             juce::Colour (0xffd3d3d3),
                             juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton,
                             true)
+    , help ({ services.settings, services.dialogs, runner, opener, ResourceLoader::getInstance().getResourceFolder() })
 {
     session = std::make_unique<EditorSession> (services);
     mainComponent = new MainComponent (*session);
+    mainComponent->setHelpCommands (&help);
     mainComponent->onOpenLibraryManager() = [this]
     { LibraryManagerDialog::open (*session, mainComponent); };
     setContentOwned (mainComponent, true);
@@ -90,16 +96,30 @@ VandoriumEditorApplication::MainWindow::MainWindow (EditorSession::Services serv
     // so the window is the content plus the menu bar: the whole design shows.
     menuBar.mainComponent = mainComponent;
     setMenuBar (&menuBar, mainMenuBarHeight);
+
+    if (auto* bar = getMenuBarComponent())
+        bar->setLookAndFeel (&menuBarLook);
     setContentComponentSize (mainComponent->getWidth(), mainComponent->getHeight());
 
     centreWithSize (getWidth(), getHeight());
     setVisible (true);
+
+    // The guide comes after the window appears and before the instrument is
+    // looked for.
+    if (services.settings.showQuickStartGuide)
+    {
+        help.showQuickStartGuide (mainComponent);
+        grabKeyboardFocus();
+    }
 
     runStartUpChecks (services.dialogs);
 }
 
 VandoriumEditorApplication::MainWindow::~MainWindow()
 {
+    if (auto* bar = getMenuBarComponent())
+        bar->setLookAndFeel (nullptr);
+
     setMenuBar (nullptr, 0);
 
     // The content shows the session: it goes first.
@@ -118,4 +138,25 @@ void VandoriumEditorApplication::MainWindow::runStartUpChecks (UserDialogs& user
 void VandoriumEditorApplication::MainWindow::closeButtonPressed()
 {
     juce::JUCEApplication::getInstance()->systemRequestedQuit();
+}
+
+//==============================================================================
+juce::PopupMenu VandoriumEditorApplication::MainWindow::MenuBar::getMenuForIndex (int, const juce::String&)
+{
+    juce::PopupMenu menu;
+    menu.addItem (settingsItem, "Settings");
+    menu.addSeparator();
+    menu.addItem (websiteItem, "Brax Music's Website");
+    return menu;
+}
+
+void VandoriumEditorApplication::MainWindow::MenuBar::menuItemSelected (int menuItemID, int)
+{
+    if (mainComponent == nullptr)
+        return;
+
+    if (menuItemID == settingsItem)
+        mainComponent->showSettingsDialog();
+    else if (menuItemID == websiteItem)
+        mainComponent->openMakerWebsite();
 }

@@ -2,6 +2,8 @@
 
 #include "DeviceEnvironment.h"
 #include "ProcessExit.h"
+#include "appearance/MenuBarLook.h"
+#include "dialogs/HelpCommands.h"
 #include "dialogs/UserDialogs.h"
 #include "editor/MainComponent.h"
 #include "model/BuildInfo.h"
@@ -31,22 +33,30 @@ public:
     class MainWindow final : public juce::DocumentWindow
     {
     public:
-        explicit MainWindow (EditorSession::Services services);
+        MainWindow (EditorSession::Services services, ModalDialogRunner& runner, DocumentOpener& opener);
         ~MainWindow() override;
 
         void closeButtonPressed() override;
 
         MainComponent& getMainComponent() const { return *mainComponent; }
 
-        /** The menu bar's model. */
+        /** The menu bar's model: one menu, "Menu", with the settings and the
+            maker's website.
+        */
         class MenuBar final : public juce::MenuBarModel
         {
         public:
+            enum ItemIds
+            {
+                settingsItem = 1,
+                websiteItem = 2
+            };
+
             MenuBar() = default;
 
-            juce::StringArray getMenuBarNames() override { return {}; }
-            juce::PopupMenu getMenuForIndex (int, const juce::String&) override { return {}; }
-            void menuItemSelected (int, int) override {}
+            juce::StringArray getMenuBarNames() override { return { "Menu" }; }
+            juce::PopupMenu getMenuForIndex (int topLevelMenuIndex, const juce::String& menuName) override;
+            void menuItemSelected (int menuItemID, int topLevelMenuIndex) override;
 
             MainComponent* mainComponent = nullptr;
         };
@@ -54,8 +64,11 @@ public:
     private:
         void runStartUpChecks (UserDialogs& userDialogs);
 
-        // Before the content: the main component shows the session to its end.
+        // Before the content: the main component shows the session to its end
+        // and calls the help commands.
         std::unique_ptr<EditorSession> session;
+        HelpCommands help;
+        MenuBarLook menuBarLook;
         MenuBar menuBar;
         MainComponent* mainComponent = nullptr; // owned by the window as its content
 
@@ -65,6 +78,8 @@ public:
 private:
     std::unique_ptr<DeviceEnvironment> devices;
     std::unique_ptr<UserDialogs> dialogs;
+    DialogWindowRunner dialogRunner;
+    std::unique_ptr<DocumentOpener> documentOpener;
     std::unique_ptr<MainWindow> mainWindow;
     std::unique_ptr<QuitOnSignals> quitOnSignals;
     juce::File demoFolder;

@@ -60,6 +60,10 @@ MainComponent::MainComponent (EditorSession& s)
     globalView.applyLookAndFeel (bigKnobLook, knobLook);
 
     applyTooltipSetting();
+    header.onOpenSettings = [this]
+    { showSettingsDialog(); };
+    header.onOpenWebsite = [this]
+    { openMakerWebsite(); };
 
     for (auto* viewButton : { &basicViewButton, &advancedViewButton, &globalViewButton })
         viewButton->setLookAndFeel (&roundButtonLook);
@@ -116,6 +120,19 @@ void MainComponent::applyTooltipSetting()
     {
         tooltipWindow = nullptr;
     }
+}
+
+void MainComponent::showSettingsDialog()
+{
+    if (help != nullptr)
+        help->showSettingsDialog (this, [this]
+                                  { applyTooltipSetting(); });
+}
+
+void MainComponent::openMakerWebsite()
+{
+    if (help != nullptr)
+        help->openMakerWebsite();
 }
 
 //==============================================================================

@@ -7,6 +7,7 @@
 #include "HeaderComponent.h"
 #include "PresetLists.h"
 #include "appearance/VandoriumLookAndFeel.h"
+#include "dialogs/HelpCommands.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -37,10 +38,19 @@ public:
     /** Creates or removes the tooltip window to match the settings. */
     void applyTooltipSetting();
 
-    /** Called for the "Folder", "Vandorium Logo" and "Brax Logo" buttons. */
+    /** Called for the "Folder" button. */
     std::function<void()>& onOpenLibraryManager() noexcept { return header.onOpenLibraryManager; }
-    std::function<void()>& onOpenSettings() noexcept { return header.onOpenSettings; }
-    std::function<void()>& onOpenWebsite() noexcept { return header.onOpenWebsite; }
+
+    /** The settings dialog, the manuals and the website ("Vandorium Logo",
+        "Brax Logo" and the menu); without them those commands do nothing.
+    */
+    void setHelpCommands (HelpCommands* commands) noexcept { help = commands; }
+
+    /** Shows the settings dialog modally, carries out the command that closed
+        it, then matches the tooltip window to the tooltip switch.
+    */
+    void showSettingsDialog();
+    void openMakerWebsite();
 
     EditorSession& getSession() noexcept { return session; }
     juce::TooltipWindow* getTooltipWindow() noexcept { return tooltipWindow.get(); }
@@ -73,6 +83,7 @@ private:
     void installListModel (BXListBox& list);
 
     EditorSession& session;
+    HelpCommands* help = nullptr;
 
     // Declared before the children: the looks outlive every child.
     VandoriumLookAndFeel knobLook, bigKnobLook, roundButtonLook, scrollbarLook;

@@ -1,0 +1,32 @@
+#include "ModalDialogRunner.h"
+
+int DialogWindowRunner::runModal (juce::Component& content, const juce::String& title, juce::Component* centreAround)
+{
+    juce::DialogWindow::LaunchOptions options;
+    options.content.setNonOwned (&content);
+    options.dialogTitle = title;
+    options.dialogBackgroundColour = juce::Colour (0xff101010);
+    options.componentToCentreAround = centreAround;
+    options.escapeKeyTriggersCloseButton = true;
+    options.useNativeTitleBar = false;
+    options.resizable = false;
+    options.useBottomRightCornerResizer = false;
+
+#if JUCE_MODAL_LOOPS_PERMITTED
+    return options.runModal();
+#else
+    jassertfalse;
+    return 0;
+#endif
+}
+
+bool DialogWindowRunner::closeDialogHolding (juce::Component& content, int result)
+{
+    if (auto* window = content.findParentComponentOfClass<juce::DialogWindow>())
+    {
+        window->exitModalState (result);
+        return true;
+    }
+
+    return false;
+}
