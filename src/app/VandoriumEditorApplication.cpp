@@ -152,11 +152,19 @@ juce::PopupMenu VandoriumEditorApplication::MainWindow::MenuBar::getMenuForIndex
 
 void VandoriumEditorApplication::MainWindow::MenuBar::menuItemSelected (int menuItemID, int)
 {
-    if (mainComponent == nullptr)
+    if (mainComponent == nullptr || (menuItemID != settingsItem && menuItemID != websiteItem))
         return;
 
-    if (menuItemID == settingsItem)
-        mainComponent->showSettingsDialog();
-    else if (menuItemID == websiteItem)
-        mainComponent->openMakerWebsite();
+    // After the menu has closed and the window under it has been repainted:
+    // the settings dialog runs a modal loop of its own.
+    juce::MessageManager::callAsync ([main = juce::Component::SafePointer<MainComponent> (mainComponent), menuItemID]
+                                     {
+                                         if (main == nullptr)
+                                             return;
+
+                                         if (menuItemID == settingsItem)
+                                             main->showSettingsDialog();
+                                         else
+                                             main->openMakerWebsite();
+                                     });
 }

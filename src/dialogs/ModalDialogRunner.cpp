@@ -13,7 +13,14 @@ int DialogWindowRunner::runModal (juce::Component& content, const juce::String& 
     options.useBottomRightCornerResizer = false;
 
 #if JUCE_MODAL_LOOPS_PERMITTED
-    return options.runModal();
+    const auto result = options.runModal();
+
+    // Without a compositing window manager the window under the dialog may
+    // get no exposure event: it is repainted here, not left showing the dialog.
+    if (centreAround != nullptr)
+        centreAround->getTopLevelComponent()->repaint();
+
+    return result;
 #else
     jassertfalse;
     return 0;

@@ -171,6 +171,7 @@ TEST (Help, TheLogosTheMenuAndASecondRequestWhileOpen)
     menu.menuItemSelected (1, 0);
     menu.menuItemSelected (2, 0);
     menu.menuItemSelected (3, 0);
+    juce::MessageManager::getInstance()->runDispatchLoopUntil (20);
     EXPECT_EQ (rig.runner.titles(), juce::StringArray ({ "Settings", "Settings" }));
     EXPECT_EQ (rig.opener.opened, juce::StringArray ({ HelpCommands::makerWebsite, HelpCommands::makerWebsite }));
 }

@@ -4,6 +4,9 @@
 
 #include "device/SimulatedInstrument.h"
 #include "device/VirtualMidiBackend.h"
+#include "appearance/MenuBarLook.h"
+#include "dialogs/QuickStartDialog.h"
+#include "dialogs/SettingsDialog.h"
 #include "dialogs/SilentUserDialogs.h"
 #include "editor/FindComponent.h"
 #include "editor/MainComponent.h"
@@ -53,6 +56,48 @@ bool writeEps (const juce::Image& image, const juce::File& file)
 juce::Image shrunk (const juce::Image& image, float factor)
 {
     return image.rescaled (juce::roundToInt ((float) image.getWidth() * factor), juce::roundToInt ((float) image.getHeight() * factor), juce::Graphics::highResamplingQuality);
+}
+
+/** The main window's menu bar with its one menu open and "Settings" under
+    the mouse, drawn by the same look as on screen.
+*/
+juce::Image menuPicture()
+{
+    MenuBarLook look;
+    juce::MenuBarComponent bar;
+    bar.setLookAndFeel (&look);
+    bar.setSize (360, 24);
+
+    constexpr int itemHeight = 26, separatorHeight = 9, menuWidth = 260;
+    juce::Image picture (juce::Image::RGB, 360, 24 + 2 * itemHeight + separatorHeight + 24, true);
+    juce::Graphics g (picture);
+    g.fillAll (juce::Colour (0xff16102e));
+
+    {
+        juce::Graphics::ScopedSaveState state (g);
+        g.reduceClipRegion (0, 0, 360, 24);
+        look.drawMenuBarBackground (g, 360, 24, true, bar);
+        const auto itemWidth = look.getMenuBarItemWidth (bar, 0, "Menu");
+        look.drawMenuBarItem (g, itemWidth, 24, 0, "Menu", true, true, true, bar);
+    }
+
+    g.setOrigin ({ 0, 24 });
+    const auto menuHeight = 2 * itemHeight + separatorHeight + 4;
+    {
+        juce::Graphics::ScopedSaveState state (g);
+        g.reduceClipRegion (0, 0, menuWidth, menuHeight);
+        look.drawPopupMenuBackground (g, menuWidth, menuHeight);
+    }
+
+    int y = 2;
+    look.drawPopupMenuItem (g, { 0, y, menuWidth, itemHeight }, false, true, true, false, false, "Settings", {}, nullptr, nullptr);
+    y += itemHeight;
+    look.drawPopupMenuItem (g, { 0, y, menuWidth, separatorHeight }, true, true, false, false, false, {}, {}, nullptr, nullptr);
+    y += separatorHeight;
+    look.drawPopupMenuItem (g, { 0, y, menuWidth, itemHeight }, false, true, false, false, false, "Brax Music's Website", {}, nullptr, nullptr);
+
+    bar.setLookAndFeel (nullptr);
+    return picture;
 }
 } // namespace
 
@@ -107,6 +152,23 @@ int main (int argc, char* argv[])
             if (! writeEps (picture, output.getChildFile (name)))
                 ++failures;
         }
+    }
+
+    {
+        SettingsSwitches switches (settings, dialogs);
+        settings.firmwareVersion = "2.14";
+        SettingsDialog settingsDialog (switches);
+        QuickStartDialog quickStart (switches);
+
+        const std::pair<juce::Image, const char*> pictures[] = {
+            { shrunk (settingsDialog.createComponentSnapshot (settingsDialog.getLocalBounds()), 0.6f), "shot-settings.eps" },
+            { shrunk (quickStart.createComponentSnapshot (quickStart.getLocalBounds()), 0.6f), "shot-quickstart.eps" },
+            { menuPicture(), "shot-menu.eps" },
+        };
+
+        for (const auto& [picture, name] : pictures)
+            if (! writeEps (picture, output.getChildFile (name)))
+                ++failures;
     }
 
     ports.closeDevicePorts();
