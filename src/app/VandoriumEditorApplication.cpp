@@ -165,6 +165,5 @@ void VandoriumEditorApplication::MainWindow::MenuBar::menuItemSelected (int menu
                                          if (menuItemID == settingsItem)
                                              main->showSettingsDialog();
                                          else
-                                             main->openMakerWebsite();
-                                     });
+                                             main->openMakerWebsite(); });
 }

@@ -25,10 +25,17 @@ bool HelpCommands::showSettingsDialog (juce::Component* centreAround, const std:
 
     switch (result)
     {
-        case SettingsDialog::openInstrumentManual: openManual (instrumentManual); break;
-        case SettingsDialog::openEditorManual: openManual (editorManual); break;
-        case SettingsDialog::showQuickStartGuide: showQuickStartGuide (centreAround); break;
-        default: break;
+        case SettingsDialog::openInstrumentManual:
+            openManual (instrumentManual);
+            break;
+        case SettingsDialog::openEditorManual:
+            openManual (editorManual);
+            break;
+        case SettingsDialog::showQuickStartGuide:
+            showQuickStartGuide (centreAround);
+            break;
+        default:
+            break;
     }
 
     if (afterClosing != nullptr)
@@ -54,8 +61,7 @@ void HelpCommands::openManual (const juce::String& fileName)
 
     if (! file.existsAsFile())
     {
-        services.dialogs.showNotice ("Error", "The manual \"" + fileName + "\" is missing from the editor's resource folder:\n"
-                                                  + services.resourceFolder.getFullPathName() + "\n\nInstalling the editor again restores it.");
+        services.dialogs.showNotice ("Error", "The manual \"" + fileName + "\" is missing from the editor's resource folder:\n" + services.resourceFolder.getFullPathName() + "\n\nInstalling the editor again restores it.");
         return;
     }
 

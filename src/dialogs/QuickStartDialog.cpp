@@ -28,8 +28,7 @@ QuickStartDialog::~QuickStartDialog()
 void QuickStartDialog::paint (juce::Graphics& g)
 {
     if (background != nullptr)
-        background->drawWithin (g, { 0.0f, 0.0f, DesignLayout::QuickStart::width * scale, DesignLayout::QuickStart::height * scale },
-                                juce::RectanglePlacement::stretchToFit, 1.0f);
+        background->drawWithin (g, { 0.0f, 0.0f, DesignLayout::QuickStart::width * scale, DesignLayout::QuickStart::height * scale }, juce::RectanglePlacement::stretchToFit, 1.0f);
 }
 
 void QuickStartDialog::resized()

@@ -15,8 +15,7 @@ SettingsDialog::SettingsDialog (SettingsSwitches& s, float uiScale)
         addAndMakeVisible (button);
         button->addListener (this);
         // One picture for every state: the look draws the pressed frame.
-        button->setImages (false, true, true, roundButtonImage, 1.0f, juce::Colour (0x00000000), {}, 1.0f, juce::Colour (0x00000000), {}, 1.0f,
-                           juce::Colour (0x00000000));
+        button->setImages (false, true, true, roundButtonImage, 1.0f, juce::Colour (0x00000000), {}, 1.0f, juce::Colour (0x00000000), {}, 1.0f, juce::Colour (0x00000000));
     }
 
     for (auto* toggle : { &quickStartSwitch, &tooltipsSwitch })
@@ -76,8 +75,7 @@ juce::String SettingsDialog::versionText (const juce::String& firmwareVersion)
 void SettingsDialog::paint (juce::Graphics& g)
 {
     if (background != nullptr)
-        background->drawWithin (g, { 0.0f, 0.0f, DesignLayout::Settings::width * scale, DesignLayout::Settings::height * scale },
-                                juce::RectanglePlacement::stretchToFit, 1.0f);
+        background->drawWithin (g, { 0.0f, 0.0f, DesignLayout::Settings::width * scale, DesignLayout::Settings::height * scale }, juce::RectanglePlacement::stretchToFit, 1.0f);
 }
 
 void SettingsDialog::resized()
@@ -91,7 +89,7 @@ void SettingsDialog::buttonClicked (juce::Button* button)
     if (button == &instrumentManualButton || button == &editorManualButton || button == &quickStartButton)
     {
         const auto result = button == &instrumentManualButton ? openInstrumentManual
-                          : button == &editorManualButton     ? openEditorManual
+                            : button == &editorManualButton   ? openEditorManual
                                                               : showQuickStartGuide;
 
         if (onCommand != nullptr)

@@ -30,6 +30,5 @@ void SettingsSwitches::save()
         return;
 
     failureReported = true;
-    dialogs.showNotice ("Error", "The settings could not be written:\n" + settings.getSettingsFile().getFullPathName()
-                                     + "\n\nYour choice applies until the editor closes. Check that the folder exists and can be written to.");
+    dialogs.showNotice ("Error", "The settings could not be written:\n" + settings.getSettingsFile().getFullPathName() + "\n\nYour choice applies until the editor closes. Check that the folder exists and can be written to.");
 }

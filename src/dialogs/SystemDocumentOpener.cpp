@@ -74,11 +74,16 @@ juce::String SystemDocumentOpener::describeExitStatus (int waitStatus)
 
     switch (WEXITSTATUS (waitStatus))
     {
-        case 0: return {};
-        case 2: return "The file does not exist or cannot be read";
-        case 3: return "No application is set up on this computer to show it";
-        case 4: return "The application set up to show it failed";
-        default: return "The program that opens documents gave up (exit status " + juce::String (WEXITSTATUS (waitStatus)) + ")";
+        case 0:
+            return {};
+        case 2:
+            return "The file does not exist or cannot be read";
+        case 3:
+            return "No application is set up on this computer to show it";
+        case 4:
+            return "The application set up to show it failed";
+        default:
+            return "The program that opens documents gave up (exit status " + juce::String (WEXITSTATUS (waitStatus)) + ")";
     }
 }
 

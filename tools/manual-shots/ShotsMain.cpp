@@ -2,9 +2,9 @@
 // writes each picture as an EPS file for the typesetter.
 //   vandorium-manual-shots OUTPUT_FOLDER
 
+#include "appearance/MenuBarLook.h"
 #include "device/SimulatedInstrument.h"
 #include "device/VirtualMidiBackend.h"
-#include "appearance/MenuBarLook.h"
 #include "dialogs/QuickStartDialog.h"
 #include "dialogs/SettingsDialog.h"
 #include "dialogs/SilentUserDialogs.h"
