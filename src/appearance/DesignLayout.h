@@ -130,7 +130,7 @@ namespace LibraryManager
 constexpr int width = 628;
 constexpr int height = 471;
 
-inline const Items<16> children { {
+inline const Items<17> children { {
     { "New", { 44, 82, 93, 46 }, nullptr },
     { "New label", { 68, 94, 44, 21 }, "NEW" },
     { "Rename", { 44, 135, 93, 46 }, nullptr },
@@ -147,6 +147,7 @@ inline const Items<16> children { {
     { "Send All label", { 68, 412, 44, 21 }, "SEND" },
     { "Libraries", { 170, 82, 186, 350 }, "LIBRARIES" },
     { "Presets", { 390, 82, 186, 350 }, "PRESETS" },
+    { "Find Preset", { 390, 15, 186, 28 }, "FIND PRESET" },
 } };
 } // namespace LibraryManager
 

@@ -36,19 +36,53 @@ PresetListBoxModel::PresetListBoxModel (PresetListBoxModelListener* l, BXVandori
 
 int PresetListBoxModel::getNumRows()
 {
-    return library != nullptr ? (int) library->presets.size() : 0;
+    if (library == nullptr)
+        return 0;
+
+    return shown.has_value() ? (int) shown->size() : (int) library->presets.size();
+}
+
+void PresetListBoxModel::showOnly (std::optional<std::vector<int>> presetIndices)
+{
+    shown = std::move (presetIndices);
+}
+
+int PresetListBoxModel::presetAt (int row) const noexcept
+{
+    if (library == nullptr || row < 0)
+        return -1;
+
+    const auto index = shown.has_value() ? (row < (int) shown->size() ? (*shown)[(size_t) row] : -1) : row;
+    return index >= 0 && index < (int) library->presets.size() ? index : -1;
+}
+
+int PresetListBoxModel::rowOf (int presetIndex) const noexcept
+{
+    if (library == nullptr || presetIndex < 0 || presetIndex >= (int) library->presets.size())
+        return -1;
+
+    if (! shown.has_value())
+        return presetIndex;
+
+    const auto found = std::lower_bound (shown->begin(), shown->end(), presetIndex);
+    return found != shown->end() && *found == presetIndex ? (int) (found - shown->begin()) : -1;
 }
 
 juce::String PresetListBoxModel::rowText (int row) const
 {
+    const auto index = presetAt (row);
+
+    if (index < 0)
+        return {};
+
     const auto count = (int) library->presets.size();
-    return presetNumberText (row, count) + " " + library->presets[(size_t) row].name;
+    return presetNumberText (index, count) + " " + library->presets[(size_t) index].name;
 }
 
 void PresetListBoxModel::paintListBoxItem (int row, juce::Graphics& g, int, int height, bool selected)
 {
     // The list and its library can be briefly out of step.
-    if (library == nullptr || row < 0 || row >= (int) library->presets.size())
+    if (presetAt (row) < 0)
         return;
 
     paintLcdRow (g, rowText (row), rowWidth, height, selected);
@@ -56,13 +90,19 @@ void PresetListBoxModel::paintListBoxItem (int row, juce::Graphics& g, int, int 
 
 void PresetListBoxModel::selectedRowsChanged (int lastRowSelected)
 {
-    if (lastRowSelected >= 0 && listener != nullptr)
-        listener->presetSelected (library, lastRowSelected);
+    if (const auto index = presetAt (lastRowSelected); index >= 0 && listener != nullptr)
+        listener->presetSelected (library, index);
 }
 
 juce::var PresetListBoxModel::getDragSourceDescription (const juce::SparseSet<int>& selectedRows)
 {
-    return singleRowDragDescription (selectedRows);
+    const auto row = singleRowDragDescription (selectedRows);
+
+    if (! row.isInt())
+        return row;
+
+    const auto index = presetAt ((int) row);
+    return index >= 0 ? juce::var (index) : juce::var();
 }
 
 //==============================================================================

@@ -4,6 +4,8 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <optional>
+
 //==============================================================================
 /** Told when a row of a preset list is selected. */
 class PresetListBoxModelListener
@@ -33,15 +35,29 @@ public:
     void selectedRowsChanged (int lastRowSelected) override;
     juce::var getDragSourceDescription (const juce::SparseSet<int>& selectedRows) override;
 
-    /** The text of a row: its number, padded to the list's width, and the name. */
+    /** The text of a row: its preset's number, padded to the list's width, and the name. */
     juce::String rowText (int row) const;
 
     BXVandoriumLibrary* getLibrary() const noexcept { return library; }
+
+    /** Shows only these presets (indices into the library, in order), or all
+        of them. The rows keep their presets' own numbers, and the listener
+        and a drag are told the preset's index, not the row's: whatever is
+        done to a row is done to the preset shown there.
+    */
+    void showOnly (std::optional<std::vector<int>> presetIndices);
+
+    /** The index in the library of the preset a row shows, or -1. */
+    int presetAt (int row) const noexcept;
+
+    /** The row that shows a preset of the library, or -1 when it is hidden. */
+    int rowOf (int presetIndex) const noexcept;
 
 private:
     PresetListBoxModelListener* listener;
     BXVandoriumLibrary* library;
     int rowWidth;
+    std::optional<std::vector<int>> shown;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (PresetListBoxModel)
 };

@@ -1,5 +1,6 @@
 #include "LibraryCatalogue.h"
 
+#include "model/BankDumpFile.h"
 #include "model/SafeFileWriter.h"
 #include "model/XmlFile.h"
 
@@ -141,19 +142,47 @@ LibraryCatalogue::Outcome LibraryCatalogue::deleteLibrary (int row)
     return outcome;
 }
 
+bool LibraryCatalogue::isBankFile (const juce::File& file)
+{
+    return file.getFileExtension().equalsIgnoreCase (BankDumpFile::extension);
+}
+
 juce::File LibraryCatalogue::importTargetFor (const juce::File& chosen) const
 {
     const auto folder = fileForPath (libraryFolder);
-    auto target = folder.getChildFile (chosen.getFileName());
+    // A bank file becomes a library file of the same name.
+    const auto extension = isBankFile (chosen) ? juce::String (BXVandoriumLibrary::fileExtension) : chosen.getFileExtension();
+    auto target = folder.getChildFile (chosen.getFileNameWithoutExtension() + extension);
 
     for (int k = 2; target.exists() && target != chosen; ++k)
-        target = folder.getChildFile (chosen.getFileNameWithoutExtension() + juce::String::formatted (" %d", k) + chosen.getFileExtension());
+        target = folder.getChildFile (chosen.getFileNameWithoutExtension() + juce::String::formatted (" %d", k) + extension);
 
     return target;
 }
 
+LibraryCatalogue::Outcome LibraryCatalogue::importBankFile (const juce::File& chosen)
+{
+    auto bank = BankDumpFile::read (chosen);
+
+    if (! bank.ok())
+        return { false, bank.problem + "\nNo library was created.", -1 };
+
+    const auto target = importTargetFor (chosen);
+    BXVandoriumLibrary library (target.getFullPathName(), false);
+    library.presets = std::move (bank.presets);
+
+    if (! library.save())
+        return { false, "The library file could not be written:\n" + target.getFullPathName(), -1 };
+
+    reload();
+    return { true, {}, rowOf (library.getName()) };
+}
+
 LibraryCatalogue::Outcome LibraryCatalogue::importLibrary (const juce::File& chosen)
 {
+    if (isBankFile (chosen))
+        return importBankFile (chosen);
+
     const auto target = importTargetFor (chosen);
 
     if (target == chosen)
@@ -186,7 +215,7 @@ LibraryCatalogue::Outcome LibraryCatalogue::importLibrary (const juce::File& cho
 
 juce::File LibraryCatalogue::exportTargetFor (const juce::File& chosen)
 {
-    if (chosen.getFileExtension() == BXVandoriumLibrary::fileExtension)
+    if (chosen.getFileExtension() == BXVandoriumLibrary::fileExtension || isBankFile (chosen))
         return chosen;
 
     return juce::File (chosen.getFullPathName() + BXVandoriumLibrary::fileExtension);
@@ -202,6 +231,19 @@ LibraryCatalogue::Outcome LibraryCatalogue::exportLibrary (int row, const juce::
 
     if (target == source)
         return { true, {}, row };
+
+    if (isBankFile (target))
+    {
+        const auto bytes = BankDumpFile::encode (libraries[(size_t) row].presets);
+
+        const auto readsBack = [] (const juce::File& written)
+        { return BankDumpFile::read (written).ok(); };
+
+        if (! replaceFileContent (target, bytes.getData(), bytes.getSize(), readsBack))
+            return { false, "The bank file could not be written:\n" + target.getFullPathName(), row };
+
+        return { true, {}, row };
+    }
 
     if (! copyFileSafely (source, target, XmlFile::maxFileBytes))
         return { false, "The library could not be saved to:\n" + target.getFullPathName(), row };

@@ -63,13 +63,21 @@ public:
     /** "load": copies a library file from anywhere into the library folder
         (" 2", " 3", ... before the extension when the name is taken). A
         file that is not a readable library is refused and nothing is copied.
+        A bank file (".syx") becomes a new user library named after the file,
+        by the same naming rule; a bank file that is cut short or garbled is
+        refused and nothing is created.
     */
     Outcome importLibrary (const juce::File& chosen);
 
     /** "Save": a copy of the user library at a row's file, as chosen (".vandorium"
-        appended unless the name ends with it exactly).
+        appended unless the name ends with it exactly, or ".syx"). A name
+        ending in ".syx" exports the library as a bank file instead: its first
+        32 presets, missing slots filled with default presets.
     */
     Outcome exportLibrary (int row, const juce::File& chosen) const;
+
+    /** Whether a chosen file is a bank file, by its extension. */
+    static bool isBankFile (const juce::File& file);
 
     /** The target file "load" copies to, and the file "Save" writes. */
     juce::File importTargetFor (const juce::File& chosen) const;
@@ -82,6 +90,8 @@ public:
     static constexpr const char* defaultLibraryName = "DEFAULT";
 
 private:
+    Outcome importBankFile (const juce::File& chosen);
+
     juce::String libraryFolder;
     juce::File resourceFolder;
     std::vector<BXVandoriumLibrary> libraries;

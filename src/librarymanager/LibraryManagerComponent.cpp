@@ -1,5 +1,7 @@
 #include "LibraryManagerComponent.h"
 
+#include "PresetSearch.h"
+
 #include "appearance/DesignLayout.h"
 #include "appearance/ResourceLoader.h"
 #include "appearance/UiScale.h"
@@ -81,6 +83,25 @@ LibraryManagerComponent::LibraryManagerComponent (EditorSession& s)
     addAndMakeVisible (librariesList);
     addAndMakeVisible (presetsList);
 
+    // The field sits on an LCD panel of the background, like the lists.
+    findField.setFont (getResourceFont ("LCDFont", 18.0f));
+    findField.setIndents (6, std::max (0, (int) (3.0f * scale)));
+    findField.setInputRestrictions (BXVandoriumPreset::maxNameLength);
+    findField.setTextToShowWhenEmpty ("NAME", juce::Colour (VandoriumLookAndFeel::darkColour).withAlpha (0.4f));
+    findField.setColour (juce::TextEditor::backgroundColourId, juce::Colour (0x00000000));
+    findField.setColour (juce::TextEditor::outlineColourId, juce::Colour (0x00000000));
+    findField.setColour (juce::TextEditor::focusedOutlineColourId, juce::Colour (VandoriumLookAndFeel::darkColour).withAlpha (0.5f));
+    findField.setColour (juce::TextEditor::textColourId, juce::Colour (VandoriumLookAndFeel::darkColour));
+    findField.setColour (juce::TextEditor::highlightColourId, juce::Colour (VandoriumLookAndFeel::darkColour).withAlpha (0.3f));
+    findField.setColour (juce::CaretComponent::caretColourId, juce::Colour (VandoriumLookAndFeel::darkColour));
+    findField.setTooltip ("Type part of a preset's name to find it; Escape shows every preset again");
+    findField.onTextChange = [this]
+    { applySearch(); };
+    findField.onEscapeKey = [this]
+    { setSearchText ({}); };
+    findField.onReturnKey = [] {};
+    addAndMakeVisible (findField);
+
     background = juce::Drawable::createFromImageFile (getResourceFile ("LIBRARY MANAGER", "png"));
     setSize ((int) (DesignLayout::LibraryManager::width * scale), (int) (DesignLayout::LibraryManager::height * scale));
 
@@ -154,7 +175,28 @@ void LibraryManagerComponent::showPresetsOf (BXVandoriumLibrary* library)
     auto model = std::make_unique<PresetListBoxModel> (static_cast<PresetListBoxModelListener*> (this), library, presetsList.getWidth() - 28);
     presetsList.setModel (model.get());
     presetsModel = std::move (model);
+    applySearch();
+}
+
+void LibraryManagerComponent::setSearchText (const juce::String& text)
+{
+    findField.setText (text, false);
+    applySearch();
+}
+
+void LibraryManagerComponent::applySearch()
+{
+    if (presetsModel == nullptr)
+        return;
+
+    const auto text = findField.getText().trim();
+    auto* library = presetsModel->getLibrary();
+
+    // The visible rows change: a selection would now point at another preset.
+    presetsList.deselectAllRows();
+    presetsModel->showOnly (text.isEmpty() || library == nullptr ? std::nullopt : std::optional (PresetSearch::matching (library->presets, text)));
     presetsList.updateContent();
+    presetsList.scrollToEnsureRowIsOnscreen (0);
     presetsList.repaint();
 }
 
@@ -267,7 +309,7 @@ void LibraryManagerComponent::deleteLibrary()
 
 void LibraryManagerComponent::importLibrary()
 {
-    const auto chosen = session.getDialogs().chooseFileToOpen ("Please select the Vandorium Library you want to load...", startFolder(), "*.vandorium");
+    const auto chosen = session.getDialogs().chooseFileToOpen ("Please select the Vandorium Library you want to load...", startFolder(), "*.vandorium;*.syx");
 
     if (! chosen.has_value())
         return;
@@ -287,7 +329,7 @@ void LibraryManagerComponent::exportLibrary()
         return;
 
     const auto name = catalogue.getLibrary ((size_t) row).getName();
-    const auto chosen = session.getDialogs().chooseFileToSave ("Save a copy of the library", startFolder().getChildFile (name), "*.vandorium");
+    const auto chosen = session.getDialogs().chooseFileToSave ("Save a copy of the library (name it .syx for a bank file)", startFolder().getChildFile (name + BXVandoriumLibrary::fileExtension), "*.vandorium;*.syx");
 
     if (chosen.has_value())
         report (catalogue.exportLibrary (row, *chosen));

@@ -43,12 +43,20 @@ public:
     void undoLastDrop();
     void sendAll();
 
+    /** The search field: the presets list shows only the presets whose name
+        contains the text (every library's with "ALL" selected); empty shows
+        them all. The text stays when another library is selected.
+    */
+    void setSearchText (const juce::String& text);
+    juce::String getSearchText() const { return findField.getText(); }
+
 private:
     void librarySelected (BXVandoriumLibrary* library) override;
     void presetSelected (BXVandoriumLibrary* library, int row) override;
 
     void showLibraries (int rowToSelect);
     void showPresetsOf (BXVandoriumLibrary* library);
+    void applySearch();
     void updateCommandButtons();
     bool report (const LibraryCatalogue::Outcome& outcome);
     juce::File startFolder() const;
@@ -73,6 +81,7 @@ private:
 
     std::vector<std::unique_ptr<Command>> commands;
     BXLibraryManagerListBox librariesList, presetsList;
+    juce::TextEditor findField { "Find Preset" };
 
     Command& command (const juce::String& name);
 

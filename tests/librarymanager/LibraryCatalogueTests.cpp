@@ -1,4 +1,5 @@
 #include "librarymanager/LibraryCatalogue.h"
+#include "model/BankDumpFile.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -172,4 +173,69 @@ TEST_F (LibraryCatalogueTest, LoadCopiesReadableLibrariesOnlyAndSaveAddsTheExten
     const auto unwritable = c.exportLibrary (c.rowOf ("Bass"), temp.getRoot().getChildFile ("no folder").getChildFile ("x"));
     EXPECT_FALSE (unwritable.done);
     EXPECT_TRUE (unwritable.error.contains ("could not be saved"));
+}
+
+TEST_F (LibraryCatalogueTest, BankFilesComeInAsNewLibrariesAndGoOutAsThirtyTwoPresets)
+{
+    // Upper-case names: the instrument shows (and its dumps decode) upper case only.
+    writeLibrary ("FIVE", 5);
+    const auto outside = temp.getRoot().getChildFile ("elsewhere");
+    outside.createDirectory();
+    auto c = catalogue();
+
+    // Out: the first 32 presets, missing slots as default presets.
+    const auto syx = outside.getChildFile ("FIVE BANK.SYX");
+    ASSERT_EQ (LibraryCatalogue::exportTargetFor (syx), syx);
+    ASSERT_TRUE (c.exportLibrary (c.rowOf ("FIVE"), syx).done);
+    juce::MemoryBlock bytes;
+    syx.loadFileAsData (bytes);
+    EXPECT_TRUE (bytes == BankDumpFile::encode (c.getLibrary ((size_t) c.rowOf ("FIVE")).presets));
+
+    // In: a new library named after the file, selected, by the " 2" rule.
+    for (auto* expectedName : { "FIVE BANK", "FIVE BANK 2" })
+    {
+        const auto loaded = c.importLibrary (syx);
+        ASSERT_TRUE (loaded.done) << loaded.error;
+        const auto& library = c.getLibrary ((size_t) loaded.selectedRow);
+        EXPECT_EQ (library.getName(), expectedName);
+        ASSERT_EQ (library.presets.size(), 32u);
+        EXPECT_EQ (library.presets[4], c.getLibrary ((size_t) c.rowOf ("FIVE")).presets[4]);
+        EXPECT_EQ (library.presets[5].name, "PRESET 6");
+        EXPECT_TRUE (folder().getChildFile (juce::String (expectedName) + ".vandorium").existsAsFile());
+    }
+
+    // Exported again, the bank file is the same: 32 presets survive the round trip.
+    const auto again = outside.getChildFile ("again.syx");
+    ASSERT_TRUE (c.exportLibrary (c.rowOf ("FIVE BANK"), again).done);
+    juce::MemoryBlock againBytes;
+    again.loadFileAsData (againBytes);
+    EXPECT_TRUE (againBytes == bytes);
+
+    // Refused, with the reason, and nothing created.
+    auto garbled = bytes;
+    garbled[3000] = (char) 0x90;
+    ASSERT_TRUE (outside.getChildFile ("short.syx").replaceWithData (bytes.getData(), 3000));
+    ASSERT_TRUE (outside.getChildFile ("garbled.syx").replaceWithData (garbled.getData(), garbled.getSize()));
+    ASSERT_TRUE (outside.getChildFile ("text.syx").replaceWithText ("hello"));
+    outside.getChildFile ("folder.syx").createDirectory();
+
+    const std::pair<const char*, const char*> refusals[] = {
+        { "short.syx", "too short to hold 32 presets" },
+        { "garbled.syx", "garbled: byte 3001 (0x90)" },
+        { "text.syx", "does not start with the bank dump header" },
+        { "folder.syx", "is a folder" },
+        { "missing.syx", "could not be read" },
+    };
+
+    const auto filesBefore = folder().findChildFiles (juce::File::findFiles, false).size();
+
+    for (const auto& [name, reason] : refusals)
+    {
+        const auto refused = c.importLibrary (outside.getChildFile (name));
+        EXPECT_FALSE (refused.done) << name;
+        EXPECT_TRUE (refused.error.contains (reason)) << refused.error;
+        EXPECT_TRUE (refused.error.contains ("No library was created")) << refused.error;
+    }
+
+    EXPECT_EQ (folder().findChildFiles (juce::File::findFiles, false).size(), filesBefore);
 }

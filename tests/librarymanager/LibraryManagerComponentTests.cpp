@@ -3,6 +3,7 @@
 
 #include "editor/FindComponent.h"
 #include "librarymanager/LibraryManagerComponent.h"
+#include "model/BankDumpFile.h"
 #include "support/EditorTestRig.h"
 
 #include <gtest/gtest.h>
@@ -90,4 +91,97 @@ TEST (LibraryManager, SelectingAPresetPlaysItsOwnSound)
     EXPECT_EQ (EditorTestRig::nameSentIn (received), "MINE 2");
     EXPECT_FALSE (EditorTestRig::controllersIn (received).empty());
     EXPECT_EQ (rig.preset().name, "NEW PRESET"); // the editor's own preset is untouched
+}
+
+TEST (LibraryManager, SearchShowsMatchingPresetsAndEveryOperationActsOnThePresetShown)
+{
+    ManagerRig rig;
+    BXVandoriumLibrary other (rig.settings.libraryFolder + "OTHER.vandorium", false);
+
+    other.presets.resize (4);
+
+    for (auto [i, name] : { std::pair { 0, "AURORA PAD" }, { 1, "NORTH WIND" }, { 2, "AURORA BELL" }, { 3, "DEEP SPACE" } })
+        other.presets[(size_t) i].name = name;
+
+    ASSERT_TRUE (other.save());
+    rig.manager = std::make_unique<LibraryManagerComponent> (*rig.session);
+    const auto mine = rig.libraries().getSelectedRow();
+    const auto mainRowsBefore = rig.libraryList().getModel()->getNumRows();
+
+    // Across "ALL", ignoring case; rows keep their presets' own numbers.
+    rig.libraries().selectRow (0);
+    rig.manager->setSearchText ("rora");
+    auto* model = dynamic_cast<PresetListBoxModel*> (rig.presets().getModel());
+    ASSERT_NE (model, nullptr);
+    ASSERT_EQ (model->getNumRows(), 2);
+    EXPECT_TRUE (model->rowText (0).endsWith ("AURORA PAD"));
+    EXPECT_TRUE (model->rowText (1).endsWith ("AURORA BELL"));
+    EXPECT_FALSE (model->rowText (1).startsWith ("02")) << "the number is the preset's place in ALL, not the row's";
+
+    // Preview: the second visible row plays AURORA BELL.
+    rig.takeReceived();
+    rig.presets().selectRow (1);
+    EXPECT_EQ (EditorTestRig::nameSentIn (rig.takeReceived()), "AURORA BELL");
+
+    // Drag: the second visible row, dropped onto MINE, adds AURORA BELL there.
+    juce::SparseSet<int> dragged;
+    dragged.addRange ({ 1, 2 });
+    const auto description = model->getDragSourceDescription (dragged);
+    ASSERT_TRUE (description.isInt());
+    auto& librariesBox = *findComponent<BXLibraryManagerListBox> (*rig.manager, "Libraries");
+    auto& presetsBox = *findComponent<BXLibraryManagerListBox> (*rig.manager, "Presets");
+    rig.dialogs.confirmations.push_back (true);
+    rig.manager->handleListDrop (presetsBox, (int) description, librariesBox, mine);
+
+    const auto mineFile = rig.settings.libraryFolder + "MINE.vandorium";
+    auto merged = BXVandoriumLibrary (mineFile, false).presets;
+    ASSERT_EQ (merged.size(), 4u);
+    EXPECT_EQ (merged.back().name, "AURORA BELL");
+
+    // The undo record names that preset and takes it back.
+    rig.dialogs.confirmations.push_back (true);
+    rig.manager->undoLastDrop();
+    EXPECT_EQ (BXVandoriumLibrary (mineFile, false).presets.size(), 3u);
+
+    // Another library keeps the search; Escape's empty text shows all again.
+    rig.libraries().selectRow (mine);
+    EXPECT_EQ (rig.manager->getSearchText(), "rora");
+    EXPECT_EQ (rig.presets().getModel()->getNumRows(), 0);
+    rig.manager->setSearchText ("mine 2");
+    EXPECT_EQ (rig.presets().getModel()->getNumRows(), 1);
+    rig.manager->setSearchText ({});
+    EXPECT_EQ (rig.presets().getModel()->getNumRows(), 3);
+
+    EXPECT_EQ (rig.libraryList().getModel()->getNumRows(), mainRowsBefore) << "the main window's list is never filtered";
+}
+
+TEST (LibraryManager, SendAllSendsTheBytesOfTheExportedBankFile)
+{
+    ManagerRig rig;
+    rig.useLibrary ("BIG", EditorTestRig::presetsNamed ("BIG ", 33));
+    rig.manager = std::make_unique<LibraryManagerComponent> (*rig.session);
+    const auto big = rig.libraries().getSelectedRow();
+
+    const auto exported = rig.temp.getRoot().getChildFile ("big.syx");
+    rig.dialogs.files.push_back (exported);
+    rig.manager->exportLibrary();
+    juce::MemoryBlock fileBytes;
+    ASSERT_TRUE (exported.loadFileAsData (fileBytes));
+    ASSERT_EQ (fileBytes.getSize(), (size_t) BankDump::payloadSize + 2);
+
+    rig.takeReceived();
+    rig.libraries().selectRow (big);
+    rig.takeReceived();
+    rig.dialogs.confirmations.push_back (true);
+    rig.manager->sendAll();
+
+    std::vector<juce::MemoryBlock> dumps;
+
+    for (const auto& m : rig.takeReceived())
+        if (m.isSysEx() && m.getRawDataSize() > 1000)
+            dumps.emplace_back (m.getRawData(), (size_t) m.getRawDataSize());
+
+    ASSERT_EQ (dumps.size(), 1u);
+    EXPECT_TRUE (dumps[0] == fileBytes);
+    EXPECT_EQ (rig.instrument.getBank(), BankDumpFile::read (exported).presets);
 }

@@ -1,4 +1,5 @@
 #include "model/BXVandoriumLibrary.h"
+#include "librarymanager/LibraryCatalogue.h"
 #include "model/BankDump.h"
 #include "support/TempFolder.h"
 
@@ -118,6 +119,13 @@ TEST_F (VandoriumToolTest, ConvertsBetweenLibrariesAndSysExFiles)
     ASSERT_TRUE (juce::File (path ("text.syx")).replaceWithText ("hello"));
     EXPECT_EQ (runTool ({ "from-syx", path ("text.syx"), path ("X.vandorium") }).exitCode, 2);
     EXPECT_FALSE (juce::File (path ("X.vandorium")).exists());
+
+    // The tool and the library manager's export write the same bytes.
+    const LibraryCatalogue c (temp.getRoot().getFullPathName() + "/", temp.getRoot());
+    ASSERT_TRUE (c.exportLibrary (c.rowOf ("FIVE"), juce::File (path ("window.syx"))).done);
+    juce::MemoryBlock windowBytes;
+    juce::File (path ("window.syx")).loadFileAsData (windowBytes);
+    EXPECT_TRUE (windowBytes == syx);
 }
 
 TEST_F (VandoriumToolTest, CheckReportsSkippedElements)

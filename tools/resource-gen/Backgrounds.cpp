@@ -209,6 +209,10 @@ void drawLibraryManager (juce::Graphics& g)
         Painter::lcdPanel (g, bounds, 4.0f);
     }
 
+    const auto find = boundsOf (LibraryManager::children, "Find Preset");
+    Painter::caption (g, "FIND PRESET", { (float) find.getX() - 140.0f, (float) find.getY(), 130.0f, (float) find.getHeight() }, 11.0f, caption, juce::Justification::centredRight);
+    Painter::lcdPanel (g, find, 4.0f);
+
     Painter::caption (g, "DRAG PRESETS OR WHOLE LIBRARIES ONTO A LIBRARY TO MERGE THEM", { 170.0f, 442.0f, 406.0f, 14.0f }, 8.5f, Painter::Palette::dimCaption);
 }
 

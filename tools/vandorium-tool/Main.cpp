@@ -2,6 +2,7 @@
 
 #include "model/BXVandoriumLibrary.h"
 #include "model/BankDump.h"
+#include "model/BankDumpFile.h"
 #include "model/PresetFields.h"
 #include "model/PresetNumbering.h"
 #include "model/SafeFileReader.h"
@@ -108,28 +109,6 @@ std::string printable (const juce::String& text)
     return result.toStdString();
 }
 
-bool looksLikeBankDump (const juce::MemoryBlock& data)
-{
-    const auto* bytes = static_cast<const juce::uint8*> (data.getData());
-    const auto size = data.getSize();
-    return (size > 0 && bytes[0] == 0xf0) || (size > 1 && bytes[0] == 0x04 && bytes[1] == 0x0b);
-}
-
-bool hasBankDumpHeader (const juce::MemoryBlock& data)
-{
-    const auto* bytes = static_cast<const juce::uint8*> (data.getData());
-    auto size = data.getSize();
-
-    if (size > 0 && bytes[0] == 0xf0)
-    {
-        ++bytes;
-        --size;
-    }
-
-    const auto& header = BankDump::header();
-    return size >= header.size() && std::equal (header.begin(), header.end(), bytes);
-}
-
 //==============================================================================
 struct LoadedPresets
 {
@@ -149,17 +128,17 @@ std::optional<LoadedPresets> loadAny (const juce::File& file, juce::String& erro
 
     const juce::MemoryBlock data (read.bytes.data(), read.bytes.size());
 
-    if (looksLikeBankDump (data))
+    if (BankDumpFile::looksLikeBankFile (data.getData(), data.getSize()))
     {
-        auto bank = decodeBankDump (data);
+        auto bank = BankDumpFile::decode (data.getData(), data.getSize(), file.getFileName());
 
-        if (! bank.has_value())
+        if (! bank.ok())
         {
-            error = file.getFileName() + " is a bank dump too short to hold 32 presets";
+            error = bank.problem;
             return std::nullopt;
         }
 
-        return LoadedPresets { file.getFileNameWithoutExtension(), std::move (bank->presets) };
+        return LoadedPresets { file.getFileNameWithoutExtension(), std::move (bank.presets) };
     }
 
     BXVandoriumLibrary::LoadReport report;
@@ -241,20 +220,7 @@ int toSyxCommand (const juce::StringArray& args)
     if (const auto problem = outputProblem (output); problem.isNotEmpty())
         return failure (problem, exitUnreadable);
 
-    auto presets = library.presets;
-
-    for (auto n = presets.size(); n < (size_t) BankDump::numSlots; ++n)
-    {
-        BXVandoriumPreset filler;
-        filler.name = "PRESET " + juce::String ((int) n + 1);
-        presets.push_back (filler);
-    }
-
-    const auto payload = encodeBankDump (presets);
-    juce::MemoryBlock message;
-    message.append ("\xf0", 1);
-    message.append (payload.getData(), payload.getSize());
-    message.append ("\xf7", 1);
+    const auto message = BankDumpFile::encode (library.presets);
 
     if (! replaceFileContent (output, message.getData(), message.getSize()))
         return failure ("cannot write " + output.getFullPathName(), exitUnreadable);
@@ -273,26 +239,16 @@ int fromSyxCommand (const juce::StringArray& args)
     if (output == input)
         return usageError ("OUT must not be the bank dump file itself", "from-syx");
 
-    const auto read = readWholeFile (input, XmlFile::maxFileBytes);
-
-    if (! read.ok())
-        return failure ("cannot read " + input.getFullPathName() + ": it " + read.describe (XmlFile::maxFileBytes), exitUnreadable);
-
     if (const auto problem = outputProblem (output); problem.isNotEmpty())
         return failure (problem, exitUnreadable);
 
-    const juce::MemoryBlock data (read.bytes.data(), read.bytes.size());
+    auto bank = BankDumpFile::read (input);
 
-    if (! hasBankDumpHeader (data))
-        return failure (input.getFileName() + " does not start with a bank dump header", exitUnreadable);
-
-    auto bank = decodeBankDump (data);
-
-    if (! bank.has_value())
-        return failure (input.getFileName() + " is too short to hold 32 presets; nothing was written", exitSkipped);
+    if (! bank.ok())
+        return failure (bank.problem + (bank.tooShort ? " Nothing was written." : ""), bank.tooShort ? exitSkipped : exitUnreadable);
 
     BXVandoriumLibrary library (output.getFullPathName(), false);
-    library.presets = std::move (bank->presets);
+    library.presets = std::move (bank.presets);
 
     if (! library.save())
         return failure ("cannot write " + output.getFullPathName(), exitUnreadable);
