@@ -85,7 +85,8 @@ LibraryManagerComponent::LibraryManagerComponent (EditorSession& s)
 
     // The field sits on an LCD panel of the background, like the lists.
     findField.setFont (getResourceFont ("LCDFont", 18.0f));
-    findField.setIndents (6, std::max (0, (int) (3.0f * scale)));
+    findField.setIndents (std::max (1, (int) (6.0f * scale)), 0);
+    findField.setJustification (juce::Justification::centredLeft);
     findField.setInputRestrictions (BXVandoriumPreset::maxNameLength);
     findField.setTextToShowWhenEmpty ("NAME", juce::Colour (VandoriumLookAndFeel::darkColour).withAlpha (0.4f));
     findField.setColour (juce::TextEditor::backgroundColourId, juce::Colour (0x00000000));

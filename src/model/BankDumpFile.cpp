@@ -58,16 +58,12 @@ ReadResult decode (const void* data, size_t size, const juce::String& fileName)
     // is a damaged file or several messages run together.
     for (size_t i = 0; i < bodySize; ++i)
         if (body[i] >= 0x80)
-            return { {}, fileName + " is garbled: byte " + juce::String ((juce::int64) (body - bytes + (std::ptrdiff_t) i) + 1) + " (0x"
-                             + juce::String::toHexString ((int) body[i]).toUpperCase() + ") cannot be part of a bank dump.",
-                     false };
+            return { {}, fileName + " is garbled: byte " + juce::String ((juce::int64) (body - bytes + (std::ptrdiff_t) i) + 1) + " (0x" + juce::String::toHexString ((int) body[i]).toUpperCase() + ") cannot be part of a bank dump.", false };
 
     auto bank = decodeBankDump (body, bodySize);
 
     if (! bank.has_value())
-        return { {}, fileName + " is too short to hold 32 presets (" + juce::String ((juce::int64) size) + " bytes; a bank dump has "
-                         + juce::String (BankDump::payloadSize + 2) + ").",
-                 true };
+        return { {}, fileName + " is too short to hold 32 presets (" + juce::String ((juce::int64) size) + " bytes; a bank dump has " + juce::String (BankDump::payloadSize + 2) + ").", true };
 
     return { std::move (bank->presets), {}, false };
 }

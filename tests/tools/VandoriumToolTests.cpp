@@ -1,5 +1,5 @@
-#include "model/BXVandoriumLibrary.h"
 #include "librarymanager/LibraryCatalogue.h"
+#include "model/BXVandoriumLibrary.h"
 #include "model/BankDump.h"
 #include "support/TempFolder.h"
 
