@@ -86,6 +86,8 @@ VandoriumEditorApplication::MainWindow::MainWindow (EditorSession::Services serv
 {
     session = std::make_unique<EditorSession> (services);
     mainComponent = new MainComponent (*session);
+    // Taken now: the window stretches its content as its frame changes below.
+    const auto designSize = mainComponent->getLocalBounds();
     mainComponent->setHelpCommands (&help);
     mainComponent->onOpenLibraryManager() = [this]
     { LibraryManagerDialog::open (*session, mainComponent); };
@@ -99,7 +101,7 @@ VandoriumEditorApplication::MainWindow::MainWindow (EditorSession::Services serv
 
     if (auto* bar = getMenuBarComponent())
         bar->setLookAndFeel (&menuBarLook);
-    setContentComponentSize (mainComponent->getWidth(), mainComponent->getHeight());
+    setContentComponentSize (designSize.getWidth(), designSize.getHeight());
 
     centreWithSize (getWidth(), getHeight());
     setVisible (true);
