@@ -1,5 +1,7 @@
 #include "VandoriumLookAndFeel.h"
 
+#include "model/ParameterTable.h"
+
 #include "ResourceLoader.h"
 
 VandoriumLookAndFeel::VandoriumLookAndFeel()
@@ -38,16 +40,39 @@ int VandoriumLookAndFeel::frameForPosition (float proportion) const noexcept
     return (int) (juce::uint16) (int) (proportion * (float) (frameCount - 1) + 0.5f);
 }
 
-void VandoriumLookAndFeel::drawRotarySlider (juce::Graphics& g, int x, int y, int width, int height, float position, float, float, juce::Slider&)
+void VandoriumLookAndFeel::setBipolarKnobImage (const juce::File& file)
 {
-    if (! knobImage.isValid() || frameCount <= 0)
+    setBipolarKnobImage (juce::ImageCache::getFromFile (file));
+}
+
+void VandoriumLookAndFeel::setBipolarKnobImage (const juce::Image& image)
+{
+    bipolarKnobImage = image;
+}
+
+bool VandoriumLookAndFeel::isCentredAtZero (const juce::Slider& slider)
+{
+    const auto* parameter = ParameterTable::find (slider.getName());
+    return parameter != nullptr && parameter->tooltip.has_value() && parameter->tooltip->minimum < 0.0 && parameter->tooltip->maximum > 0.0;
+}
+
+const juce::Image& VandoriumLookAndFeel::knobImageFor (const juce::Slider& slider) const noexcept
+{
+    return bipolarKnobImage.isValid() && isCentredAtZero (slider) ? bipolarKnobImage : knobImage;
+}
+
+void VandoriumLookAndFeel::drawRotarySlider (juce::Graphics& g, int x, int y, int width, int height, float position, float, float, juce::Slider& slider)
+{
+    const auto& image = knobImageFor (slider);
+
+    if (! image.isValid() || frameCount <= 0)
         return;
 
-    const auto w = knobImage.getWidth();
-    const auto h = knobImage.getHeight();
+    const auto w = image.getWidth();
+    const auto h = image.getHeight();
     const auto frame = frameForPosition (position);
 
-    g.drawImage (knobImage, x, y, width, height, 0, frame * h / frameCount, w, h / frameCount);
+    g.drawImage (image, x, y, width, height, 0, frame * h / frameCount, w, h / frameCount);
 }
 
 int VandoriumLookAndFeel::getSliderThumbRadius (juce::Slider&)

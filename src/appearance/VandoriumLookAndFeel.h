@@ -24,6 +24,20 @@ public:
     /** The same with a picture already in memory. */
     void setKnobImage (const juce::Image& image, int frameCount);
 
+    /** The filmstrip for knobs centred at zero, whose arc starts at the
+        centre (same frame count); without it they use the other one.
+    */
+    void setBipolarKnobImage (const juce::File& file);
+    void setBipolarKnobImage (const juce::Image& image);
+
+    /** Whether a knob is centred at zero: its displayed range runs from a
+        negative value to a positive one (pitch track, modulation, transpose).
+    */
+    static bool isCentredAtZero (const juce::Slider&);
+
+    /** The filmstrip a knob is drawn from. */
+    const juce::Image& knobImageFor (const juce::Slider&) const noexcept;
+
     const juce::Image& getKnobImage() const noexcept { return knobImage; }
     int getFrameCount() const noexcept { return frameCount; }
 
@@ -65,7 +79,7 @@ public:
 
 private:
     int frameCount = 0;
-    juce::Image knobImage;
+    juce::Image knobImage, bipolarKnobImage;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (VandoriumLookAndFeel)
 };

@@ -50,6 +50,8 @@ MainComponent::MainComponent (EditorSession& s)
 
     knobLook.setKnobImage (getResourceFile ("Knob", "png"), 128);
     bigKnobLook.setKnobImage (getResourceFile ("Knob Big", "png"), 128);
+    knobLook.setBipolarKnobImage (getResourceFile ("Knob Bipolar", "png"));
+    bigKnobLook.setBipolarKnobImage (getResourceFile ("Knob Big Bipolar", "png"));
     roundButtonLook.setKnobImage (getResourceFile ("Round Button HD", "png"), 2);
     scrollbarLook.setKnobImage (getResourceFile ("Scrollbar Knob HD", "png"), 1);
 

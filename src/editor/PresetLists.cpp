@@ -4,9 +4,28 @@
 #include "appearance/VandoriumLookAndFeel.h"
 #include "model/PresetNumbering.h"
 
+namespace
+{
+constexpr int rowTextX = 12;
+constexpr int rowTextRightMargin = 8;
+} // namespace
+
+juce::Font lcdRowFont (const juce::String& text, int rowWidth, juce::Font font)
+{
+    const auto available = (float) (rowWidth - rowTextRightMargin);
+    const auto needed = font.getStringWidthFloat (text);
+
+    // A long row is drawn with narrower letters rather than cut: a preset
+    // name is only 13 characters, and every one of them counts.
+    if (needed > available && needed > 0.0f)
+        font = font.withHorizontalScale (std::max (minimumRowTextScale, available / needed * 0.995f));
+
+    return font;
+}
+
 void paintLcdRow (juce::Graphics& g, const juce::String& text, int rowWidth, int height, bool selected)
 {
-    g.setFont (getResourceFont ("LCDFont", 17.0f));
+    g.setFont (lcdRowFont (text, rowWidth, getResourceFont ("LCDFont", 17.0f)));
     g.setColour (juce::Colour (VandoriumLookAndFeel::darkColour));
 
     if (selected)
@@ -15,7 +34,7 @@ void paintLcdRow (juce::Graphics& g, const juce::String& text, int rowWidth, int
         g.setColour (juce::Colour (VandoriumLookAndFeel::lightColour));
     }
 
-    g.drawText (text, 12, 0, rowWidth - 8, height, juce::Justification::centredLeft, true);
+    g.drawText (text, rowTextX, 0, rowWidth - rowTextRightMargin, height, juce::Justification::centredLeft, true);
 }
 
 juce::var singleRowDragDescription (const juce::SparseSet<int>& selectedRows)

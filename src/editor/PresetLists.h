@@ -89,6 +89,14 @@ juce::var singleRowDragDescription (const juce::SparseSet<int>& selectedRows);
 /** Draws one LCD row in the list's style. */
 void paintLcdRow (juce::Graphics&, const juce::String& text, int rowWidth, int height, bool selected);
 
+/** The font a row's text is drawn with: the list's LCD font, its letters
+    narrowed (down to minimumRowTextScale) when the text would not fit.
+*/
+juce::Font lcdRowFont (const juce::String& text, int rowWidth, juce::Font listFont);
+
+/** Narrower than this the LCD letters stop being legible; longer texts end in "...". */
+constexpr float minimumRowTextScale = 0.55f;
+
 //==============================================================================
 class BXListBox;
 

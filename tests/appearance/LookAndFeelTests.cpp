@@ -1,3 +1,4 @@
+#include "appearance/DesignLayout.h"
 #include "appearance/VandoriumLookAndFeel.h"
 
 #include <gtest/gtest.h>
@@ -57,6 +58,52 @@ TEST (LookAndFeel, RotaryKnobShowsTheFrameOfItsPosition)
     juce::Graphics g (image);
     empty.drawRotarySlider (g, 0, 0, 8, 8, 0.5f, 0.0f, 1.0f, slider);
     EXPECT_EQ (image.getPixelAt (4, 4).getAlpha(), 0);
+}
+
+TEST (LookAndFeel, KnobsCentredAtZeroLightTheirArcFromTheCentre)
+{
+    // The look picks the centred strip for knobs whose range runs through zero.
+    VandoriumLookAndFeel look;
+    look.setKnobImage (numberedStrip (128, 8, 8), 128);
+    auto centred = numberedStrip (128, 8, 8);
+    centred.multiplyAllAlphas (0.5f);
+    look.setBipolarKnobImage (centred);
+
+    for (const auto& [name, fromCentre] : { std::pair { "Filter Pitch Track", true }, { "Pitch Waveform Scan Rate", true },
+                                            { "Transpose", true }, { "Filter Cutoff", false }, { "Volume Volume", false } })
+    {
+        juce::Slider slider (name);
+        auto image = canvas (8, 8);
+        juce::Graphics g (image);
+        look.drawRotarySlider (g, 0, 0, 8, 8, 0.75f, 0.0f, 1.0f, slider);
+        EXPECT_EQ (image.getPixelAt (4, 4).getAlpha() < 200, fromCentre) << name;
+        EXPECT_NEAR (frameShown (image, 4, 4), 95, 1) << name; // the same frame of either strip
+    }
+
+    // The generated strip: nothing lit at the centre frame, the minimum lit
+    // on the left only, the maximum on the right only.
+    const auto strip = juce::ImageFileFormat::loadFrom (juce::File (VANDORIUM_BUILT_RESOURCES).getChildFile ("Knob Big Bipolar.png"));
+    ASSERT_TRUE (strip.isValid());
+    const auto frameHeight = strip.getHeight() / 128;
+
+    const auto litPixels = [&] (int frame, bool leftHalf)
+    {
+        int count = 0;
+        const juce::Colour lit (DesignLayout::Colours::light);
+
+        for (int y = 0; y < frameHeight; ++y)
+            for (int x = leftHalf ? 0 : strip.getWidth() / 2 + 2; x < (leftHalf ? strip.getWidth() / 2 - 2 : strip.getWidth()); ++x)
+                if (const auto c = strip.getPixelAt (x, frame * frameHeight + y); std::abs (c.getGreen() - lit.getGreen()) < 12 && std::abs (c.getRed() - lit.getRed()) < 12 && c.getAlpha() > 200)
+                    ++count;
+
+        return count;
+    };
+
+    EXPECT_EQ (litPixels (64, true) + litPixels (64, false), 0);
+    EXPECT_GT (litPixels (0, true), 50);
+    EXPECT_EQ (litPixels (0, false), 0);
+    EXPECT_GT (litPixels (127, false), 50);
+    EXPECT_EQ (litPixels (127, true), 0);
 }
 
 TEST (LookAndFeel, TwoStatePicturesShowTheirHalves)

@@ -31,6 +31,8 @@ TEST (ResourceFiles, EveryPictureHasItsLayoutAndADoubleSizeTwin)
         { "Generic Button HD", Strips::genericButton.x, Strips::genericButton.y, 2 },
         { "Checkbox", Strips::checkbox.x, Strips::checkbox.y, 2 },
         { "Scrollbar Knob HD", Strips::scrollbarThumb.x, Strips::scrollbarThumb.y, 1 },
+        { "Knob Bipolar", Strips::knob.x, Strips::knob.y * Strips::knobFrames, 1 },
+        { "Knob Big Bipolar", Strips::knobBig.x, Strips::knobBig.y * Strips::knobFrames, 1 },
         { "SAVE Button HD", 92, 46, 2 },
         { "DELETE Button HD", 92, 46, 2 },
         { "QUICK SAVE Button HD", 92, 46, 2 },

@@ -1,4 +1,5 @@
 #include "appearance/DesignLayout.h"
+#include "appearance/ResourceLoader.h"
 #include "appearance/UiScale.h"
 #include "support/EditorTestRig.h"
 
@@ -198,4 +199,40 @@ TEST (MainComponent, ListRowsAreNumberedToTheListsLength)
     model.selectedRowsChanged (2);
     model.selectedRowsChanged (-1);
     EXPECT_EQ (counter.rowsReported, std::vector<int> { 2 });
+}
+
+TEST (MainComponent, EveryRowShowsAThirteenCharacterNameWhole)
+{
+    // The widest rows each list can show: a 13-character name after its
+    // number, and the longest factory library's name.
+    struct ListCase
+    {
+        juce::Rectangle<int> designBounds;
+        juce::String widestRow;
+    };
+
+    const auto thirteen = juce::String ("MWMWMWMWMWMWM");
+    const ListCase lists[] = {
+        { DesignLayout::boundsOf (DesignLayout::Main::children, "Library Presets"), "999 " + thirteen },
+        { DesignLayout::boundsOf (DesignLayout::Main::children, "Vandorium Presets"), "32 " + thirteen },
+        { DesignLayout::boundsOf (DesignLayout::LibraryManager::children, "Presets"), "9999 " + thirteen },
+        { DesignLayout::boundsOf (DesignLayout::LibraryManager::children, "Libraries"), " VANDORIUM FACTORY" },
+    };
+
+    for (const auto scale : { 1.0f, 0.86328125f })
+    {
+        for (const auto& list : lists)
+        {
+            SCOPED_TRACE (list.widestRow + " at " + juce::String (scale));
+            const auto rowWidth = DesignLayout::scaled (list.designBounds, scale).getWidth() - 28;
+            const auto listFont = getResourceFont ("LCDFont", 17.0f).withHeight (17.0f * scale);
+            const auto font = lcdRowFont (list.widestRow, rowWidth, listFont);
+
+            EXPECT_LE (font.getStringWidthFloat (list.widestRow), (float) (rowWidth - 8));
+            EXPECT_GE (font.getHorizontalScale(), minimumRowTextScale);
+        }
+    }
+
+    // A short row keeps the list's own letters.
+    EXPECT_EQ (lcdRowFont ("01 PAD", 150, getResourceFont ("LCDFont", 17.0f)).getHorizontalScale(), 1.0f);
 }

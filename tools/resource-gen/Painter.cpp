@@ -125,7 +125,7 @@ void makerLogo (juce::Graphics& g, juce::Rectangle<float> area)
     g.drawText ("BRAX", box, juce::Justification::centred, false);
 }
 
-void knob (juce::Graphics& g, juce::Rectangle<float> area, float proportion, bool big)
+void knob (juce::Graphics& g, juce::Rectangle<float> area, float proportion, bool big, bool fromCentre)
 {
     const auto centre = area.getCentre();
     const auto radius = area.getWidth() * 0.5f;
@@ -141,10 +141,15 @@ void knob (juce::Graphics& g, juce::Rectangle<float> area, float proportion, boo
     g.setColour (juce::Colour (0xff3a3258));
     g.strokePath (track, juce::PathStrokeType (arcWidth, juce::PathStrokeType::curved, juce::PathStrokeType::rounded));
 
-    if (proportion > 0.0f)
+    // A knob centred at zero lights the arc from the top; the frame nearest
+    // the centre shows no arc at all, so zero never looks like a value.
+    const auto arcFrom = fromCentre ? 0.0f : start;
+    const auto lit = fromCentre ? std::abs (proportion - 0.5f) > 0.5f / (float) (DesignLayout::Strips::knobFrames - 1) : proportion > 0.0f;
+
+    if (lit)
     {
         juce::Path value;
-        value.addCentredArc (centre.x, centre.y, arcRadius, arcRadius, 0.0f, start, angle, true);
+        value.addCentredArc (centre.x, centre.y, arcRadius, arcRadius, 0.0f, std::min (arcFrom, angle), std::max (arcFrom, angle), true);
         g.setColour (Palette::lcd.withAlpha (0.35f));
         g.strokePath (value, juce::PathStrokeType (arcWidth * 2.2f, juce::PathStrokeType::curved, juce::PathStrokeType::rounded));
         g.setColour (Palette::lcd);

@@ -47,8 +47,10 @@ void windowBackground (juce::Graphics&, int width, int height);
 void productLogo (juce::Graphics&, juce::Rectangle<float> area);
 void makerLogo (juce::Graphics&, juce::Rectangle<float> area);
 
-/** A rotary knob with its value arc at a proportion 0..1, filling the area. */
-void knob (juce::Graphics&, juce::Rectangle<float> area, float proportion, bool big);
+/** A rotary knob with its value arc at a proportion 0..1, filling the area;
+    the arc starts at the minimum, or at the centre for a knob centred at zero.
+*/
+void knob (juce::Graphics&, juce::Rectangle<float> area, float proportion, bool big, bool fromCentre = false);
 
 /** The soft dark well a knob or button sits in, drawn on backgrounds. */
 void controlWell (juce::Graphics&, juce::Rectangle<int> area);

@@ -5,14 +5,14 @@ namespace
 {
 using namespace DesignLayout;
 
-Picture knobStrip (const juce::String& name, juce::Point<int> frame, bool big)
+Picture knobStrip (const juce::String& name, juce::Point<int> frame, bool big, bool fromCentre = false)
 {
-    return { name, frame.x, frame.y * Strips::knobFrames, [frame, big] (juce::Graphics& g)
+    return { name, frame.x, frame.y * Strips::knobFrames, [frame, big, fromCentre] (juce::Graphics& g)
              {
                  for (int i = 0; i < Strips::knobFrames; ++i)
                  {
                      const juce::Rectangle<float> area (0.0f, (float) (i * frame.y), (float) frame.x, (float) frame.y);
-                     Painter::knob (g, area.reduced (1.0f), (float) i / (float) (Strips::knobFrames - 1), big);
+                     Painter::knob (g, area.reduced (1.0f), (float) i / (float) (Strips::knobFrames - 1), big, fromCentre);
                  }
              } };
 }
@@ -169,6 +169,8 @@ std::vector<Picture> stripPictures()
     return {
         knobStrip ("Knob", S::knob, false),
         knobStrip ("Knob Big", S::knobBig, true),
+        knobStrip ("Knob Bipolar", S::knob, false, true),
+        knobStrip ("Knob Big Bipolar", S::knobBig, true, true),
         twoStates ("Round Button HD", S::roundButton, drawRoundButton),
         twoStates ("Checkbox", S::checkbox, drawCheckbox),
         twoStates ("Generic Button HD", S::genericButton, [] (juce::Graphics& g, juce::Rectangle<float> area, bool pressed)
