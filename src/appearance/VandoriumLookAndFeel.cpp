@@ -172,10 +172,49 @@ void VandoriumLookAndFeel::positionComboBoxText (juce::ComboBox& box, juce::Labe
 }
 
 //==============================================================================
+juce::StringArray VandoriumLookAndFeel::tooltipLines (const juce::String& tipText)
+{
+    const auto font = lcdFont();
+    const auto maxWidth = maxTooltipWidth * font.getHeight() / 18.0f;
+    juce::StringArray lines;
+
+    // Short tips stay on one line; a long one wraps at word boundaries
+    // instead of stretching across the window.
+    for (const auto& paragraph : juce::StringArray::fromLines (tipText))
+    {
+        juce::String line;
+
+        for (const auto& word : juce::StringArray::fromTokens (paragraph, " ", {}))
+        {
+            const auto candidate = line.isEmpty() ? word : line + " " + word;
+
+            if (line.isNotEmpty() && font.getStringWidthFloat (candidate) > maxWidth)
+            {
+                lines.add (line);
+                line = word;
+            }
+            else
+            {
+                line = candidate;
+            }
+        }
+
+        lines.add (line);
+    }
+
+    return lines;
+}
+
 juce::Point<int> VandoriumLookAndFeel::tooltipSize (const juce::String& tipText)
 {
     const auto font = lcdFont();
-    return { juce::roundToInt (font.getStringWidthFloat (tipText)) + 8, (int) (font.getHeight() + 2.0f) };
+    const auto lines = tooltipLines (tipText);
+    float widest = 0.0f;
+
+    for (const auto& line : lines)
+        widest = std::max (widest, font.getStringWidthFloat (line));
+
+    return { juce::roundToInt (widest) + 8, (int) (font.getHeight() * (float) lines.size() + 2.0f) };
 }
 
 juce::Rectangle<int> VandoriumLookAndFeel::getTooltipBounds (const juce::String& tipText, juce::Point<int> screenPos, juce::Rectangle<int> parentArea)
@@ -197,8 +236,18 @@ void VandoriumLookAndFeel::drawTooltip (juce::Graphics& g, const juce::String& t
     g.setColour (juce::Colour (lightColour));
     g.fillRoundedRectangle (0.0f, 0.0f, (float) width, (float) height, 3.0f);
     g.setColour (juce::Colour (darkColour));
-    g.setFont (lcdFont());
-    g.drawText (text, 0, 0, width, height, juce::Justification::centred, false);
+    const auto font = lcdFont();
+    g.setFont (font);
+
+    const auto lines = tooltipLines (text);
+    const auto lineHeight = font.getHeight();
+    auto y = ((float) height - lineHeight * (float) lines.size()) * 0.5f;
+
+    for (const auto& line : lines)
+    {
+        g.drawText (line, juce::Rectangle<float> (0.0f, y, (float) width, lineHeight), juce::Justification::centred, false);
+        y += lineHeight;
+    }
 }
 
 //==============================================================================

@@ -74,8 +74,16 @@ public:
 
     void drawProgressBar (juce::Graphics&, juce::ProgressBar&, int width, int height, double progress, const juce::String& textToShow) override;
 
-    /** The tooltip's size for a text: its width in the LCD font plus 8, by the font height plus 2. */
+    /** The tooltip's size for a text: its width in the LCD font plus 8, by the font height plus 2
+        for each line.
+    */
     static juce::Point<int> tooltipSize (const juce::String& tipText);
+
+    /** A tooltip's lines: its text, wrapped at word boundaries when wider than maxTooltipWidth. */
+    static juce::StringArray tooltipLines (const juce::String& tipText);
+
+    /** The widest tooltip line at the design size, in pixels. */
+    static constexpr float maxTooltipWidth = 300.0f;
 
 private:
     int frameCount = 0;

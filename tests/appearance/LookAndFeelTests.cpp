@@ -243,5 +243,14 @@ TEST (LookAndFeel, ComboBoxesShowOnlyTheirTextAndTooltipsFitTheirText)
     EXPECT_EQ (size.y, (int) (font.getHeight() + 2.0f));
     EXPECT_EQ (look.getTooltipBounds ("SCAN RATE", { 10, 10 }, { 0, 0, 800, 600 }).getWidth(), size.x);
 
+    // A long tip wraps at words to the sensible width, keeping every word.
+    const juce::String longTip = "Volume Waveform Scan Amount is not used by SINE, TRIANGLE and SUPER SAW waveforms";
+    const auto lines = VandoriumLookAndFeel::tooltipLines (longTip);
+    EXPECT_GE (lines.size(), 3);
+    EXPECT_EQ (lines.joinIntoString (" "), longTip);
+    const auto wrapped = VandoriumLookAndFeel::tooltipSize (longTip);
+    EXPECT_LE (wrapped.x, (int) VandoriumLookAndFeel::maxTooltipWidth * font.getHeight() / 18.0f + 8);
+    EXPECT_EQ (wrapped.y, (int) (font.getHeight() * (float) lines.size() + 2.0f));
+
     box.setLookAndFeel (nullptr);
 }

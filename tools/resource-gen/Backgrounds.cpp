@@ -47,7 +47,7 @@ void drawEditorFrame (juce::Graphics& g)
 
     // Title strip above the header.
     Painter::caption (g, "VANDORIUM EDITOR", { 22.0f, 18.0f, 300.0f, 30.0f }, 15.0f, caption, juce::Justification::centredLeft);
-    Painter::caption (g, "SOUND EDITOR  /  PRESET LIBRARIAN", { 600.0f, 18.0f, 404.0f, 30.0f }, 10.0f, Painter::Palette::dimCaption, juce::Justification::centredRight);
+    Painter::caption (g, "SOUND EDITOR  /  PRESET LIBRARIAN", { 600.0f, 18.0f, 404.0f, 30.0f }, Painter::Palette::smallestCaption, Painter::Palette::dimCaption, juce::Justification::centredRight);
     g.setColour (Painter::Palette::accent.withAlpha (0.5f));
     g.fillRect (22.0f, 50.0f, 980.0f, 1.0f);
 
@@ -62,7 +62,7 @@ void drawEditorFrame (juce::Graphics& g)
     Painter::controlWell (g, volume);
     Painter::captionBelow (g, "VOLUME", volume, 0.0f);
 
-    Painter::caption (g, "PRESET COMMANDS", { 22.0f, 262.0f, 294.0f, 14.0f }, 9.5f, Painter::Palette::dimCaption, juce::Justification::centredLeft);
+    Painter::caption (g, "PRESET COMMANDS", { 22.0f, 262.0f, 294.0f, 14.0f }, Painter::Palette::smallestCaption, Painter::Palette::dimCaption, juce::Justification::centredLeft);
 
     const auto library = boundsOf (Main::children, "Library Presets");
     const auto device = boundsOf (Main::children, "Vandorium Presets");
@@ -71,7 +71,7 @@ void drawEditorFrame (juce::Graphics& g)
     Painter::lcdPanel (g, library, 4.0f);
     Painter::lcdPanel (g, device, 4.0f);
 
-    Painter::caption (g, "DRAG A PRESET ONTO THE OTHER LIST TO SAVE OR STORE IT", { 22.0f, 732.0f, 390.0f, 14.0f }, 8.5f, Painter::Palette::dimCaption, juce::Justification::centred);
+    Painter::caption (g, "DRAG A PRESET ONTO THE OTHER LIST TO SAVE OR STORE IT", { 22.0f, 732.0f, 390.0f, 14.0f }, Painter::Palette::smallestCaption, Painter::Palette::dimCaption, juce::Justification::centred);
 }
 
 template <size_t N>
@@ -164,8 +164,8 @@ void drawViewPanels (juce::Graphics& g, View view)
         case View::advanced:
             Painter::groupPanel (g, { x, 146.0f, w, 268.0f }, "VOLUME MODULATION");
             Painter::groupPanel (g, { x, 420.0f, w, 338.0f }, "PITCH MODULATION");
-            Painter::caption (g, "HOW HARD YOU PLAY MOVES...", { x + 14.0f, 190.0f, 200.0f, 14.0f }, 9.0f, Painter::Palette::dimCaption, juce::Justification::centredLeft);
-            Painter::caption (g, "WHICH NOTE YOU PLAY MOVES...", { x + 14.0f, 470.0f, 200.0f, 14.0f }, 9.0f, Painter::Palette::dimCaption, juce::Justification::centredLeft);
+            Painter::caption (g, "HOW HARD YOU PLAY MOVES...", { x + 14.0f, 190.0f, 200.0f, 14.0f }, Painter::Palette::smallestCaption, Painter::Palette::dimCaption, juce::Justification::centredLeft);
+            Painter::caption (g, "WHICH NOTE YOU PLAY MOVES...", { x + 14.0f, 470.0f, 200.0f, 14.0f }, Painter::Palette::smallestCaption, Painter::Palette::dimCaption, juce::Justification::centredLeft);
             drawControls (g, Advanced::children);
             break;
 
@@ -174,10 +174,10 @@ void drawViewPanels (juce::Graphics& g, View view)
             Painter::groupPanel (g, { x, 146.0f, w, 612.0f });
             Painter::caption (g, "INSTRUMENT SETTINGS", inMain ({ 30, 440, 531, 16 }).toFloat(), 11.0f, caption);
             drawControls (g, Global::children);
-            Painter::caption (g, "THE NOTE RANGE THE VANDORIUM PLAYS", inMain ({ 306, 150, 251, 14 }).toFloat(), 9.0f, Painter::Palette::dimCaption);
+            Painter::caption (g, "THE NOTE RANGE THE VANDORIUM PLAYS", inMain ({ 306, 150, 251, 14 }).toFloat(), Painter::Palette::smallestCaption, Painter::Palette::dimCaption);
             drawKeyboard (g, inMain ({ 30, 300, 531, 110 }).toFloat());
-            Painter::caption (g, "MASTER VOLUME, LOW NOTE AND HIGH NOTE BELONG TO THE INSTRUMENT, NOT TO A PRESET:", inMain ({ 30, 470, 531, 14 }).toFloat(), 9.5f, Painter::Palette::dimCaption);
-            Painter::caption (g, "THEY ARE SENT WHEN YOU TURN THEM AND START AT THEIR DEFAULTS WITH EVERY SESSION.", inMain ({ 30, 488, 531, 14 }).toFloat(), 9.5f, Painter::Palette::dimCaption);
+            Painter::caption (g, "MASTER VOLUME, LOW NOTE AND HIGH NOTE BELONG TO THE INSTRUMENT, NOT TO A PRESET:", inMain ({ 30, 470, 531, 14 }).toFloat(), Painter::Palette::smallestCaption, Painter::Palette::dimCaption);
+            Painter::caption (g, "THEY ARE SENT WHEN YOU TURN THEM AND START AT THEIR DEFAULTS WITH EVERY SESSION.", inMain ({ 30, 488, 531, 14 }).toFloat(), Painter::Palette::smallestCaption, Painter::Palette::dimCaption);
             break;
         }
     }
@@ -213,7 +213,7 @@ void drawLibraryManager (juce::Graphics& g)
     Painter::caption (g, "FIND PRESET", { (float) find.getX() - 140.0f, (float) find.getY(), 130.0f, (float) find.getHeight() }, 11.0f, caption, juce::Justification::centredRight);
     Painter::lcdPanel (g, find, 4.0f);
 
-    Painter::caption (g, "DRAG PRESETS OR WHOLE LIBRARIES ONTO A LIBRARY TO MERGE THEM", { 170.0f, 442.0f, 406.0f, 14.0f }, 8.5f, Painter::Palette::dimCaption);
+    Painter::caption (g, "DRAG PRESETS OR WHOLE LIBRARIES ONTO A LIBRARY TO MERGE THEM", { 170.0f, 442.0f, 406.0f, 14.0f }, Painter::Palette::smallestCaption, Painter::Palette::dimCaption);
 }
 
 void drawSettings (juce::Graphics& g)
@@ -236,7 +236,7 @@ void drawSettings (juce::Graphics& g)
         Painter::caption (g, item.caption, { r.getRight() + 14.0f, r.getY(), 300.0f, r.getHeight() }, 12.0f, caption, juce::Justification::centredLeft);
     }
 
-    Painter::caption (g, "Changes are saved at once.", { 40.0f, 350.0f, 650.0f, 20.0f }, 10.0f, Painter::Palette::dimCaption, juce::Justification::centredLeft);
+    Painter::caption (g, "Changes are saved at once.", { 40.0f, 350.0f, 650.0f, 20.0f }, Painter::Palette::smallestCaption, Painter::Palette::dimCaption, juce::Justification::centredLeft);
 }
 
 void drawQuickStartStep (juce::Graphics& g, int number, const juce::String& title, const juce::String& text, float y)
@@ -270,7 +270,7 @@ void drawQuickStart (juce::Graphics& g)
     const auto toggle = QuickStart::children[0];
     Painter::controlWell (g, toggle.bounds);
     Painter::caption (g, toggle.caption, { (float) toggle.bounds.getRight() + 12.0f, (float) toggle.bounds.getY(), 400.0f, 26.0f }, 11.0f, caption, juce::Justification::centredLeft);
-    Painter::caption (g, "CLOSE THIS WINDOW TO START", { 400.0f, 514.0f, 296.0f, 26.0f }, 10.0f, Painter::Palette::dimCaption, juce::Justification::centredRight);
+    Painter::caption (g, "CLOSE THIS WINDOW TO START", { 400.0f, 514.0f, 296.0f, 26.0f }, Painter::Palette::smallestCaption, Painter::Palette::dimCaption, juce::Justification::centredRight);
 }
 } // namespace
 

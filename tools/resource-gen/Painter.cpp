@@ -34,9 +34,14 @@ void caption (juce::Graphics& g, const juce::String& text, juce::Rectangle<float
 {
     auto font = captionFont (height);
     font.setExtraKerningFactor (0.08f);
+
+    // A long caption is narrowed a little rather than cut or shrunk.
+    if (const auto width = font.getStringWidthFloat (text); width > area.getWidth())
+        font = font.withHorizontalScale (std::max (0.75f, area.getWidth() / width));
+
     g.setFont (font);
     g.setColour (colour);
-    g.drawText (text, area, justification, false);
+    g.drawText (text, area, justification, true);
 }
 
 void captionBelow (juce::Graphics& g, const juce::String& text, juce::Rectangle<int> control, float gap)
@@ -82,7 +87,7 @@ void groupPanel (juce::Graphics& g, juce::Rectangle<float> area, const juce::Str
     if (title.isNotEmpty())
     {
         const auto bar = area.withHeight (20.0f).reduced (12.0f, 0.0f).translated (0.0f, 5.0f);
-        caption (g, title, bar, 10.5f, Palette::dimCaption, juce::Justification::centredLeft);
+        caption (g, title, bar, Palette::smallestCaption, Palette::dimCaption, juce::Justification::centredLeft);
         g.setColour (Palette::accent.withAlpha (0.6f));
         g.fillRect (bar.getX(), bar.getBottom() + 1.0f, 28.0f, 2.0f);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "appearance/DesignLayout.h"
+#include "appearance/ProductPalette.h"
 
 #include <juce_graphics/juce_graphics.h>
 
@@ -9,18 +10,7 @@
 */
 namespace Painter
 {
-namespace Palette
-{
-const juce::Colour backgroundTop { 0xff1b1530 };
-const juce::Colour backgroundBottom { 0xff0c0a14 };
-const juce::Colour panel { 0xff171227 };
-const juce::Colour panelEdge { 0xff3b3060 };
-const juce::Colour caption { 0xffcde8e3 };
-const juce::Colour dimCaption { 0xff8f86b3 };
-const juce::Colour accent { 0xff7d63e0 };
-const juce::Colour lcd { DesignLayout::Colours::light };
-const juce::Colour lcdText { DesignLayout::Colours::dark };
-} // namespace Palette
+namespace Palette = ProductPalette;
 
 /** The captions' typeface: a bold sans from the system, loaded once. */
 juce::Font captionFont (float height, bool bold = true);
