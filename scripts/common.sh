@@ -6,7 +6,7 @@ set -euo pipefail
 PROJECT_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 REQUIRED_PACKAGES=(
-    cmake ninja-build g++ pkg-config libpugixml-dev
+    cmake ninja-build g++ pkg-config libpugixml-dev fonts-beteckna
     juce-modules-source libasound2-dev libfreetype-dev libfontconfig1-dev
     libx11-dev libxrandr-dev libxinerama-dev libxcursor-dev libxext-dev libgl-dev
     libcurl4-openssl-dev libpng-dev libjpeg-dev libgtest-dev

@@ -96,3 +96,13 @@ juce::Font getResourceFont (const juce::String& name, float height)
 {
     return ResourceLoader::getInstance().getResourceFont (name, height);
 }
+
+juce::Font getFuturaFont (float height, bool bold)
+{
+    static const bool systemHasFutura = juce::Font::findAllTypefaceNames().contains ("Futura");
+
+    if (systemHasFutura)
+        return juce::Font ("Futura", height, bold ? juce::Font::bold : juce::Font::plain);
+
+    return ResourceLoader::getInstance().getResourceFont (bold ? "BetecknaGS-Bold" : "BetecknaGS", 1.0f).withHeight (height);
+}

@@ -62,3 +62,9 @@ private:
 const juce::File& getResourceFile (const juce::String& name, const juce::String& extension);
 juce::Image getResourceImage (const juce::String& name, const juce::String& extension);
 juce::Font getResourceFont (const juce::String& name, float height);
+
+/** The captions' typeface "Futura" at a pixel height: the system's own when
+    it has one, otherwise the geometric face of that family shipped in the
+    resource folder ("BetecknaGS").
+*/
+juce::Font getFuturaFont (float height, bool bold = false);

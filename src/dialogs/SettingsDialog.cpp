@@ -49,7 +49,7 @@ SettingsDialog::SettingsDialog (SettingsSwitches& s, float uiScale)
     quickStartSwitch.setToggleState (settings.showQuickStartGuide, juce::dontSendNotification);
     tooltipsSwitch.setToggleState (settings.showTooltips, juce::dontSendNotification);
 
-    versionLabel.setFont (juce::Font ("Futura", 15.0f * scale, juce::Font::plain));
+    versionLabel.setFont (getFuturaFont (15.0f * scale));
     versionLabel.setText (versionText (settings.firmwareVersion), juce::dontSendNotification);
 
     onCommand = [this] (int result)

@@ -55,7 +55,7 @@ LibraryManagerComponent::LibraryManagerComponent (EditorSession& s)
 
         c->caption.setName (layout.captionName);
         c->caption.setText (layout.captionText, juce::dontSendNotification);
-        c->caption.setFont (juce::Font (14.0f * scale, juce::Font::bold));
+        c->caption.setFont (getFuturaFont (14.0f * scale, true));
         c->caption.setJustificationType (juce::Justification::centred);
         c->caption.setColour (juce::Label::textColourId, juce::Colours::white);
         c->caption.setInterceptsMouseClicks (false, false);

@@ -1,3 +1,4 @@
+#include "appearance/ResourceLoader.h"
 #include "appearance/DesignLayout.h"
 #include "model/BXVandoriumLibrary.h"
 
@@ -107,6 +108,19 @@ TEST (ResourceFiles, FactoryLibrariesManualsAndTypeface)
     }
 
     EXPECT_TRUE (resource ("LCDFont.LICENSE.txt").existsAsFile());
+
+    // The captions' face where the system has no "Futura", with its licence.
+    for (auto* face : { "BetecknaGS.ttf", "BetecknaGS-Bold.ttf" })
+    {
+        juce::MemoryBlock data;
+        ASSERT_TRUE (resource (face).loadFileAsData (data)) << face;
+        EXPECT_NE (juce::Typeface::createSystemTypefaceFor (data.getData(), data.getSize()), nullptr) << face;
+    }
+
+    EXPECT_TRUE (resource ("BetecknaGS.LICENSE.txt").loadFileAsString().contains ("GPL-3"));
+    EXPECT_TRUE (resource ("BetecknaGS.GPL-3.txt").existsAsFile());
+    EXPECT_TRUE (getFuturaFont (15.0f).getTypefaceName().containsIgnoreCase ("Futura") || getFuturaFont (15.0f).getTypefaceName().containsIgnoreCase ("Beteckna"))
+        << getFuturaFont (15.0f).getTypefaceName();
 
     juce::MemoryBlock fontData;
     ASSERT_TRUE (resource ("LCDFont.ttf").loadFileAsData (fontData));
