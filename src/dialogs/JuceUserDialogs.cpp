@@ -1,62 +1,96 @@
 #include "JuceUserDialogs.h"
 
+#include "MessageBody.h"
+#include "appearance/ResourceLoader.h"
+
 namespace
 {
-// Every box stays above the editor's windows, the library manager included:
-// a box hidden behind a window would leave the editor waiting for an answer
-// the user cannot see.
-void keepOnTop (juce::AlertWindow& window)
+/** A box in the program's look: the title, then the icon and the message as
+    a body that keeps the message's own line breaks. It owns its body and
+    shares the look, which it keeps alive: a notice still open at shutdown
+    may outlive the dialogs.
+*/
+class ProductAlertWindow final : public juce::AlertWindow
 {
-    window.setAlwaysOnTop (true);
-}
+public:
+    ProductAlertWindow (std::shared_ptr<MessageBoxLook> sharedLook, const juce::String& title, const juce::String& message, MessageBody::Icon icon, juce::Component* associated)
+        : juce::AlertWindow (title, juce::String(), juce::MessageBoxIconType::NoIcon, associated)
+        , look (std::move (sharedLook))
+        , body (icon, message)
+    {
+        setLookAndFeel (look.get());
+        addCustomComponent (&body);
+        body.setDescription (message);
+
+        // Every box stays above the editor's windows, the library manager
+        // included: a box hidden behind a window would leave the editor
+        // waiting for an answer the user cannot see.
+        setAlwaysOnTop (true);
+    }
+
+    ~ProductAlertWindow() override
+    {
+        removeCustomComponent (0);
+        setLookAndFeel (nullptr);
+    }
+
+private:
+    std::shared_ptr<MessageBoxLook> look;
+    MessageBody body;
+};
 } // namespace
+
+JuceUserDialogs::JuceUserDialogs() = default;
+JuceUserDialogs::~JuceUserDialogs() = default;
 
 void JuceUserDialogs::showNotice (const juce::String& title, const juce::String& message)
 {
-    auto* window = new juce::AlertWindow (title, message, juce::MessageBoxIconType::WarningIcon, associatedComponent.getComponent());
+    auto* window = new ProductAlertWindow (look, title, message, MessageBody::Icon::warning, associatedComponent.getComponent());
     window->addButton ("OK", 1, juce::KeyPress (juce::KeyPress::returnKey), juce::KeyPress (juce::KeyPress::escapeKey));
-    keepOnTop (*window);
     window->enterModalState (true, nullptr, true);
 }
 
 bool JuceUserDialogs::confirm (const juce::String& message)
 {
-    juce::AlertWindow window ("Confirmation", message, juce::MessageBoxIconType::QuestionIcon, associatedComponent.getComponent());
-    window.addButton ("YES", 1, juce::KeyPress (juce::KeyPress::returnKey));
-    window.addButton ("NO", 0, juce::KeyPress (juce::KeyPress::escapeKey));
-    keepOnTop (window);
-    return window.runModalLoop() == 1;
+    auto window = std::make_unique<ProductAlertWindow> (look, "Confirmation", message, MessageBody::Icon::question, associatedComponent.getComponent());
+    window->addButton ("YES", 1, juce::KeyPress (juce::KeyPress::returnKey));
+    window->addButton ("NO", 0, juce::KeyPress (juce::KeyPress::escapeKey));
+    const auto result = window->runModalLoop();
+    return result == 1;
 }
 
 int JuceUserDialogs::choose (const juce::String& title, const juce::String& message, const juce::StringArray& buttons)
 {
-    juce::AlertWindow window (title, message, juce::MessageBoxIconType::WarningIcon, nullptr);
+    auto window = std::make_unique<ProductAlertWindow> (look, title, message, MessageBody::Icon::warning, nullptr);
 
     for (int i = 0; i < buttons.size(); ++i)
-        window.addButton (buttons[i], i);
+        window->addButton (buttons[i], i);
 
-    keepOnTop (window);
-    return window.runModalLoop();
+    const auto result = window->runModalLoop();
+    return result;
 }
 
 std::optional<juce::String> JuceUserDialogs::promptForText (const juce::String& title, const juce::String& message, const juce::String& fieldName, const juce::String& initialText)
 {
-    juce::AlertWindow window (title, message, juce::MessageBoxIconType::NoIcon, nullptr);
-    window.addTextEditor (fieldName, initialText);
-    window.addButton ("Cancel", 0, juce::KeyPress (juce::KeyPress::escapeKey));
-    window.addButton ("OK", 1, juce::KeyPress (juce::KeyPress::returnKey));
+    auto window = std::make_unique<ProductAlertWindow> (look, title, message, MessageBody::Icon::none, nullptr);
+    window->addTextEditor (fieldName, initialText);
+    window->addButton ("Cancel", 0, juce::KeyPress (juce::KeyPress::escapeKey));
+    window->addButton ("OK", 1, juce::KeyPress (juce::KeyPress::returnKey));
 
-    // The text field has the keyboard: its Return is the "OK".
-    if (auto* field = window.getTextEditor (fieldName))
-        field->onReturnKey = [&window]
-        { window.exitModalState (1); };
+    if (auto* field = window->getTextEditor (fieldName))
+    {
+        // The name in the instrument's own LCD lettering.
+        field->setFont (getResourceFont ("LCDFont", 18.0f).withHeight (18.0f));
+        field->applyFontToAllText (field->getFont());
 
-    keepOnTop (window);
+        // The text field has the keyboard: its Return is the "OK".
+        field->onReturnKey = [w = window.get()]
+        { w->exitModalState (1); };
+    }
 
-    if (window.runModalLoop() != 1)
-        return std::nullopt;
-
-    return window.getTextEditorContents (fieldName);
+    const auto result = window->runModalLoop();
+    const auto text = window->getTextEditorContents (fieldName);
+    return result == 1 ? std::optional<juce::String> (text) : std::nullopt;
 }
 
 std::optional<juce::File> JuceUserDialogs::chooseFileToOpen (const juce::String& title, const juce::File& startFolder, const juce::String& patterns)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MessageBoxLook.h"
 #include "UserDialogs.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -8,7 +9,8 @@
 class JuceUserDialogs final : public UserDialogs
 {
 public:
-    JuceUserDialogs() = default;
+    JuceUserDialogs();
+    ~JuceUserDialogs() override;
 
     void showNotice (const juce::String& title, const juce::String& message) override;
     bool confirm (const juce::String& message) override;
@@ -22,6 +24,7 @@ public:
     void wait (int milliseconds) override;
 
 private:
+    std::shared_ptr<MessageBoxLook> look = std::make_shared<MessageBoxLook>();
     juce::Component::SafePointer<juce::Component> associatedComponent;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (JuceUserDialogs)
