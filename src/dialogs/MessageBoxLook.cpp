@@ -3,6 +3,27 @@
 #include "appearance/ProductPalette.h"
 #include "appearance/ResourceLoader.h"
 
+namespace
+{
+/** A title bar's close button: a light cross, lit on hover. */
+class CloseButton final : public juce::Button
+{
+public:
+    CloseButton()
+        : juce::Button ("close")
+    {
+    }
+
+    void paintButton (juce::Graphics& g, bool isMouseOver, bool isButtonDown) override
+    {
+        const auto r = getLocalBounds().toFloat().reduced ((float) getHeight() * 0.3f);
+        g.setColour (isButtonDown ? ProductPalette::accent : isMouseOver ? ProductPalette::lcd : ProductPalette::dimCaption);
+        g.drawLine ({ r.getTopLeft(), r.getBottomRight() }, 2.0f);
+        g.drawLine ({ r.getBottomLeft(), r.getTopRight() }, 2.0f);
+    }
+};
+} // namespace
+
 MessageBoxLook::MessageBoxLook()
 {
     using namespace ProductPalette;
@@ -93,4 +114,26 @@ void MessageBoxLook::drawTextEditorOutline (juce::Graphics& g, int width, int he
 {
     g.setColour (editor.hasKeyboardFocus (true) ? ProductPalette::accent : ProductPalette::panelEdge);
     g.drawRoundedRectangle (0.5f, 0.5f, (float) width - 1.0f, (float) height - 1.0f, 3.0f, 1.5f);
+}
+
+void MessageBoxLook::drawDocumentWindowTitleBar (juce::DocumentWindow& window, juce::Graphics& g, int w, int h, int, int, const juce::Image*, bool)
+{
+    using namespace ProductPalette;
+    juce::ColourGradient fill (panelEdge.darker (0.2f), 0.0f, 0.0f, panel, 0.0f, (float) h, false);
+    g.setGradientFill (fill);
+    g.fillRect (0, 0, w, h);
+    g.setColour (accent.withAlpha (0.6f));
+    g.fillRect (0, h - 1, w, 1);
+
+    g.setColour (window.isActiveWindow() ? caption : dimCaption);
+    g.setFont (getFuturaFont ((float) h * 0.62f, true));
+    g.drawText (window.getName(), 0, 0, w, h, juce::Justification::centred, true);
+}
+
+juce::Button* MessageBoxLook::createDocumentWindowButton (int buttonType)
+{
+    if (buttonType == juce::DocumentWindow::closeButton)
+        return new CloseButton();
+
+    return juce::LookAndFeel_V4::createDocumentWindowButton (buttonType);
 }

@@ -5,6 +5,7 @@
 /** Message boxes, confirmations and prompts in the program's look: a dark
     panel with a violet edge, the title in the caption face, light text
     (drawn by MessageBody), the program's buttons and an LCD text field.
+    The dialog windows' title bars use it too.
 */
 class MessageBoxLook final : public juce::LookAndFeel_V4
 {
@@ -22,6 +23,9 @@ public:
 
     void fillTextEditorBackground (juce::Graphics&, int width, int height, juce::TextEditor&) override;
     void drawTextEditorOutline (juce::Graphics&, int width, int height, juce::TextEditor&) override;
+
+    void drawDocumentWindowTitleBar (juce::DocumentWindow&, juce::Graphics&, int w, int h, int titleSpaceX, int titleSpaceW, const juce::Image* icon, bool drawTitleTextOnLeft) override;
+    juce::Button* createDocumentWindowButton (int buttonType) override;
 
     /** The room the title takes above the body. */
     static constexpr int titleHeight = 40;

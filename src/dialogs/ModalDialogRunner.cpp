@@ -13,7 +13,11 @@ int DialogWindowRunner::runModal (juce::Component& content, const juce::String& 
     options.useBottomRightCornerResizer = false;
 
 #if JUCE_MODAL_LOOPS_PERMITTED
-    const auto result = options.runModal();
+    std::unique_ptr<juce::DialogWindow> window (options.create());
+    window->setLookAndFeel (&look);
+    const auto result = window->runModalLoop();
+    window->setLookAndFeel (nullptr);
+    window = nullptr;
 
     // Without a compositing window manager the window under the dialog may
     // get no exposure event: it is repainted here, not left showing the dialog.

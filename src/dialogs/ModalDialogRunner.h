@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MessageBoxLook.h"
+
 #include <juce_gui_basics/juce_gui_basics.h>
 
 /** Shows a panel in a modal dialog window and returns the result it closed
@@ -34,5 +36,7 @@ public:
     static bool closeDialogHolding (juce::Component& content, int result);
 
 private:
+    MessageBoxLook look;
+
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (DialogWindowRunner)
 };

@@ -403,9 +403,15 @@ LibraryManagerDialog::LibraryManagerDialog (EditorSession& session, juce::Compon
 {
     // Not always on top: the confirmations and prompts it opens must show above it.
     setUsingNativeTitleBar (false);
+    setLookAndFeel (&look);
     setContentNonOwned (&manager, true);
     centreAroundComponent (over, getWidth(), getHeight());
     setResizable (false, false);
+}
+
+LibraryManagerDialog::~LibraryManagerDialog()
+{
+    setLookAndFeel (nullptr);
 }
 
 void LibraryManagerDialog::open (EditorSession& session, juce::Component* over)

@@ -3,6 +3,7 @@
 #include "LibraryCatalogue.h"
 #include "LibraryDrops.h"
 #include "appearance/VandoriumLookAndFeel.h"
+#include "dialogs/MessageBoxLook.h"
 #include "editor/EditorSession.h"
 #include "editor/PresetLists.h"
 
@@ -93,6 +94,7 @@ class LibraryManagerDialog final : public juce::DialogWindow
 {
 public:
     LibraryManagerDialog (EditorSession& session, juce::Component* over);
+    ~LibraryManagerDialog() override;
 
     /** Opens the manager modally over a component; it deletes itself when closed. */
     static void open (EditorSession& session, juce::Component* over);
@@ -102,6 +104,7 @@ public:
     LibraryManagerComponent& getManager() noexcept { return manager; }
 
 private:
+    MessageBoxLook look; // the title bar's
     LibraryManagerComponent manager;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (LibraryManagerDialog)

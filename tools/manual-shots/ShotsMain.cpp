@@ -10,6 +10,7 @@
 #include "dialogs/SilentUserDialogs.h"
 #include "editor/FindComponent.h"
 #include "editor/MainComponent.h"
+#include "librarymanager/LibraryManagerComponent.h"
 #include "model/AppFolders.h"
 
 #include <juce_events/juce_events.h>
@@ -152,6 +153,14 @@ int main (int argc, char* argv[])
             if (! writeEps (picture, output.getChildFile (name)))
                 ++failures;
         }
+
+        // The library manager on "ALL", finding the lead sounds.
+        LibraryManagerComponent manager (session);
+        findComponent<juce::ListBox> (manager, "Libraries")->selectRow (0);
+        manager.setSearchText ("LEAD");
+
+        if (! writeEps (shrunk (manager.createComponentSnapshot (manager.getLocalBounds()), 0.6f), output.getChildFile ("shot-manager.eps")))
+            ++failures;
     }
 
     {
