@@ -17,7 +17,8 @@ public:
     void paintButton (juce::Graphics& g, bool isMouseOver, bool isButtonDown) override
     {
         const auto r = getLocalBounds().toFloat().reduced ((float) getHeight() * 0.3f);
-        g.setColour (isButtonDown ? ProductPalette::accent : isMouseOver ? ProductPalette::lcd : ProductPalette::dimCaption);
+        g.setColour (isButtonDown ? ProductPalette::accent : isMouseOver ? ProductPalette::lcd
+                                                                         : ProductPalette::dimCaption);
         g.drawLine ({ r.getTopLeft(), r.getBottomRight() }, 2.0f);
         g.drawLine ({ r.getBottomLeft(), r.getTopRight() }, 2.0f);
     }

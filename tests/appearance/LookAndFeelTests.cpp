@@ -69,8 +69,7 @@ TEST (LookAndFeel, KnobsCentredAtZeroLightTheirArcFromTheCentre)
     centred.multiplyAllAlphas (0.5f);
     look.setBipolarKnobImage (centred);
 
-    for (const auto& [name, fromCentre] : { std::pair { "Filter Pitch Track", true }, { "Pitch Waveform Scan Rate", true },
-                                            { "Transpose", true }, { "Filter Cutoff", false }, { "Volume Volume", false } })
+    for (const auto& [name, fromCentre] : { std::pair { "Filter Pitch Track", true }, { "Pitch Waveform Scan Rate", true }, { "Transpose", true }, { "Filter Cutoff", false }, { "Volume Volume", false } })
     {
         juce::Slider slider (name);
         auto image = canvas (8, 8);

@@ -1,5 +1,5 @@
-#include "appearance/ResourceLoader.h"
 #include "appearance/DesignLayout.h"
+#include "appearance/ResourceLoader.h"
 #include "model/BXVandoriumLibrary.h"
 
 #include <gtest/gtest.h>
