@@ -13,6 +13,9 @@ REQUIRED_PACKAGES=(
     xvfb xauth fontforge groff ghostscript fonts-dejavu-core
 )
 
+# Building and checking the Debian package, for scripts/package.
+PACKAGE_PACKAGES=(dpkg-dev lintian desktop-file-utils)
+
 # clang with its libFuzzer and sanitizer runtimes, for scripts/fuzz.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 

@@ -1,5 +1,6 @@
 #include "VandoriumEditorApplication.h"
 
+#include "CommandLineHelp.h"
 #include "ConnectionCheck.h"
 #include "ProcessExit.h"
 #include "appearance/ResourceLoader.h"
@@ -31,15 +32,25 @@ struct MainComponentConnection final : public ConnectionCheckTarget
 //==============================================================================
 void VandoriumEditorApplication::initialise (const juce::String& commandLine)
 {
+    const auto arguments = juce::StringArray::fromTokens (commandLine, true);
+
+    // Answered before anything needs a display.
+    if (arguments.contains ("--help") || arguments.contains ("-h") || arguments.contains ("--version"))
+    {
+        std::cout << (arguments.contains ("--version") ? CommandLineHelp::versionText() : CommandLineHelp::helpText()) << std::flush;
+        quit();
+        return;
+    }
+
     if (juce::Desktop::getInstance().getDisplays().displays.isEmpty())
     {
-        std::cerr << "Vandorium Editor needs a display; without one, run it as: xvfb-run -a scripts/run" << std::endl;
+        std::cerr << "Vandorium Editor needs a display: start it from a desktop session, or under xvfb-run." << std::endl;
         setApplicationReturnValue (1);
         quit();
         return;
     }
 
-    const auto demo = juce::StringArray::fromTokens (commandLine, true).contains ("--demo");
+    const auto demo = arguments.contains ("--demo");
 
     if (demo)
     {

@@ -9,11 +9,21 @@ std::optional<AppFolders>& substituted()
 }
 } // namespace
 
+juce::File AppFolders::executableFile()
+{
+    // The executable's real place: started through a link on the PATH, the
+    // framework's answer would be the link (or, with a bare command name, a
+    // file in the working folder).
+    if (const juce::File self ("/proc/self/exe"); self.isSymbolicLink())
+        if (const auto target = self.getLinkedTarget(); target.existsAsFile())
+            return target;
+
+    return juce::File::getSpecialLocation (juce::File::currentExecutableFile);
+}
+
 juce::File AppFolders::resourceFolderBesideExecutable()
 {
-    return juce::File::getSpecialLocation (juce::File::currentExecutableFile)
-        .getParentDirectory()
-        .getChildFile ("Resources");
+    return executableFile().getParentDirectory().getChildFile ("Resources");
 }
 
 AppFolders AppFolders::fromSystem()

@@ -24,6 +24,9 @@ struct AppFolders
     /** Substitutes the folders for the whole process (tests, demo runs). */
     static void substitute (const AppFolders& folders);
 
+    /** The running executable, links resolved. */
+    static juce::File executableFile();
+
     /** The resource folder "Resources" beside the running executable. */
     static juce::File resourceFolderBesideExecutable();
 };

@@ -21,3 +21,6 @@ std::vector<Picture> backgroundPictures();
 
 /** The filmstrips and two-state button pictures. */
 std::vector<Picture> stripPictures();
+
+/** The application's icon, a square of that many pixels. */
+void drawApplicationIcon (juce::Graphics&, float size);

@@ -27,11 +27,47 @@ bool writePicture (const Picture& picture, const juce::File& folder, int scale)
 }
 } // namespace
 
+/** The desktop's icon in the sizes of the hicolor theme: SIZExSIZE/apps/NAME.png. */
+int writeIcons (const juce::File& folder, const juce::String& name)
+{
+    int failures = 0;
+
+    for (const auto size : { 16, 22, 24, 32, 48, 64, 128, 256 })
+    {
+        juce::Image image (juce::Image::ARGB, size, size, true);
+
+        {
+            juce::Graphics g (image);
+            drawApplicationIcon (g, (float) size);
+        }
+
+        const auto file = folder.getChildFile (juce::String (size) + "x" + juce::String (size)).getChildFile ("apps").getChildFile (name + ".png");
+        file.getParentDirectory().createDirectory();
+        file.deleteFile();
+        juce::FileOutputStream out (file);
+        juce::PNGImageFormat png;
+
+        if (! out.openedOk() || ! png.writeImageToStream (image, out))
+        {
+            std::cerr << "cannot write " << file.getFullPathName() << std::endl;
+            ++failures;
+        }
+    }
+
+    return failures == 0 ? 0 : 1;
+}
+
 int main (int argc, char* argv[])
 {
+    if (argc == 4 && juce::String (argv[1]) == "--icons")
+    {
+        juce::ScopedJuceInitialiser_GUI framework;
+        return writeIcons (juce::File::getCurrentWorkingDirectory().getChildFile (argv[2]), argv[3]);
+    }
+
     if (argc != 2)
     {
-        std::cerr << "usage: vandorium-resource-gen OUTPUT_FOLDER" << std::endl;
+        std::cerr << "usage: vandorium-resource-gen OUTPUT_FOLDER\n       vandorium-resource-gen --icons HICOLOR_FOLDER NAME" << std::endl;
         return 2;
     }
 
