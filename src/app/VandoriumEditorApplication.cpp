@@ -3,6 +3,7 @@
 #include "CommandLineHelp.h"
 #include "ConnectionCheck.h"
 #include "ProcessExit.h"
+#include "StartupTrace.h"
 #include "appearance/ResourceLoader.h"
 #include "dialogs/JuceUserDialogs.h"
 #include "dialogs/SystemDocumentOpener.h"
@@ -62,8 +63,18 @@ void VandoriumEditorApplication::initialise (const juce::String& commandLine)
         AppFolders::substitute (folders);
     }
 
+    // The first frame's pictures decode on worker threads while the
+    // settings load and the window is built.
+    ResourceLoader::getInstance().preloadImages ({ "Editor_BASIC", "Knob Big", "Knob Big Bipolar", "Round Button HD", "Scrollbar Knob HD", "SAVE Button HD",
+                                                   "DELETE Button HD", "QUICK SAVE Button HD", "Folder Button HD", "Sync Button HD" },
+                                                 "png");
+
     quitOnSignals = std::make_unique<QuitOnSignals>();
     auto& settings = EditorSettings::getInstance();
+
+    if (settings.showQuickStartGuide)
+        ResourceLoader::getInstance().preloadImages ({ "Editor Quick Start", "Checkbox" }, "png");
+
     devices = std::make_unique<DeviceEnvironment> (demo);
     auto juceDialogs = std::make_unique<JuceUserDialogs>();
     auto* confirmationParent = juceDialogs.get();
@@ -146,6 +157,12 @@ void VandoriumEditorApplication::MainWindow::runStartUpChecks (UserDialogs& user
     grabKeyboardFocus();
 
     session->releaseMonitor();
+}
+
+void VandoriumEditorApplication::MainWindow::paintOverChildren (juce::Graphics&)
+{
+    // Painted over every child: the window's first frame is complete.
+    StartupTrace::firstPaintDone();
 }
 
 void VandoriumEditorApplication::MainWindow::closeButtonPressed()

@@ -37,6 +37,7 @@ public:
         ~MainWindow() override;
 
         void closeButtonPressed() override;
+        void paintOverChildren (juce::Graphics&) override;
 
         MainComponent& getMainComponent() const { return *mainComponent; }
 

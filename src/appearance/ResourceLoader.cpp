@@ -44,7 +44,28 @@ const juce::File& ResourceLoader::getResourceFile (const juce::String& name, con
 
 juce::Image ResourceLoader::getResourceImage (const juce::String& name, const juce::String& extension)
 {
-    return juce::ImageCache::getFromFile (getResourceFile (name, extension));
+    const auto& file = getResourceFile (name, extension);
+
+    if (const auto found = preloading.find (name); found != preloading.end())
+    {
+        auto image = found->second.get();
+        preloading.erase (found);
+
+        // Kept where the framework's cache would have kept it.
+        juce::ImageCache::addImageToCache (image, file.hashCode64());
+        return image;
+    }
+
+    return juce::ImageCache::getFromFile (file);
+}
+
+void ResourceLoader::preloadImages (const juce::StringArray& names, const juce::String& extension)
+{
+    for (const auto& name : names)
+        if (preloading.count (name) == 0)
+            preloading.emplace (name, std::async (std::launch::async, [file = getResourceFile (name, extension)]
+                                                  { return juce::ImageFileFormat::loadFrom (file); })
+                                          .share());
 }
 
 juce::Font ResourceLoader::getResourceFont (const juce::String& name, float height)

@@ -2,6 +2,8 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <future>
+
 #include <functional>
 #include <map>
 
@@ -32,6 +34,12 @@ public:
     /** The decoded picture of getResourceFile (null when missing or undecodable). */
     juce::Image getResourceImage (const juce::String& name, const juce::String& extension);
 
+    /** Starts decoding pictures on worker threads while the caller goes on
+        (the window's first frame needs them); getResourceImage of one of
+        them then waits for it instead of decoding it again.
+    */
+    void preloadImages (const juce::StringArray& names, const juce::String& extension);
+
     /** A plain font on the typeface "name.ttf", at the design height times the UI scale. */
     juce::Font getResourceFont (const juce::String& name, float height);
 
@@ -52,6 +60,7 @@ private:
     std::function<float()> uiScale;
     std::map<juce::String, juce::File> files;
     std::map<juce::String, juce::Typeface::Ptr> typefaces;
+    std::map<juce::String, std::shared_future<juce::Image>> preloading;
     int typefaceLoads = 0;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (ResourceLoader)

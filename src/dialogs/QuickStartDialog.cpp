@@ -11,11 +11,12 @@ QuickStartDialog::QuickStartDialog (SettingsSwitches& s, float uiScale)
     showAtStartSwitch.setButtonText ({});
     showAtStartSwitch.addListener (this);
 
-    background = juce::Drawable::createFromImageFile (getResourceFile ("Editor Quick Start", "png"));
+    if (const auto picture = getResourceImage ("Editor Quick Start", "png"); picture.isValid())
+        background = std::make_unique<juce::DrawableImage> (picture);
 
     setSize ((int) (DesignLayout::QuickStart::width * scale), (int) (DesignLayout::QuickStart::height * scale));
 
-    checkboxLook.setKnobImage (getResourceFile ("Checkbox", "png"), 2);
+    checkboxLook.setKnobImage (getResourceImage ("Checkbox", "png"), 2);
     showAtStartSwitch.setLookAndFeel (&checkboxLook);
     showAtStartSwitch.setToggleState (switches.getSettings().showQuickStartGuide, juce::dontSendNotification);
 }

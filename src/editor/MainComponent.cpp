@@ -39,21 +39,20 @@ MainComponent::MainComponent (EditorSession& s)
     addAndMakeVisible (libraryList);
     addAndMakeVisible (deviceList);
 
-    backgroundDrawable = juce::Drawable::createFromImageFile (getResourceFile ("Editor_BASIC", "png"));
+    // The basic view's picture, decoded once for both layers; the other
+    // views' pictures wait until their view is first shown.
     basicBackground = getResourceImage ("Editor_BASIC", "png");
-    advancedBackground = getResourceImage ("Editor_ADVANCED", "png");
-    globalBackground = getResourceImage ("Editor_GLOBAL_SIMPLE", "png");
+    backgroundDrawable = std::make_unique<juce::DrawableImage> (basicBackground);
     currentBackground = &basicBackground;
 
     setSize ((int) (DesignLayout::Main::width * scale), (int) (DesignLayout::Main::height * scale));
     basicViewButton.setToggleState (true, juce::dontSendNotification);
 
-    knobLook.setKnobImage (getResourceFile ("Knob", "png"), 128);
-    bigKnobLook.setKnobImage (getResourceFile ("Knob Big", "png"), 128);
-    knobLook.setBipolarKnobImage (getResourceFile ("Knob Bipolar", "png"));
-    bigKnobLook.setBipolarKnobImage (getResourceFile ("Knob Big Bipolar", "png"));
-    roundButtonLook.setKnobImage (getResourceFile ("Round Button HD", "png"), 2);
-    scrollbarLook.setKnobImage (getResourceFile ("Scrollbar Knob HD", "png"), 1);
+    // The small knobs live in the advanced and global views: loaded with them.
+    bigKnobLook.setKnobImage (getResourceImage ("Knob Big", "png"), 128);
+    bigKnobLook.setBipolarKnobImage (getResourceImage ("Knob Big Bipolar", "png"));
+    roundButtonLook.setKnobImage (getResourceImage ("Round Button HD", "png"), 2);
+    scrollbarLook.setKnobImage (getResourceImage ("Scrollbar Knob HD", "png"), 1);
 
     basicView.setAdvancedView (&advancedView);
     advancedView.setGlobalView (&globalView);
@@ -185,15 +184,25 @@ void MainComponent::showSelectedView()
     {
         juce::ToggleButton& button;
         juce::Component& view;
-        const juce::Image& background;
-    } views[] = { { basicViewButton, basicView, basicBackground },
-                  { advancedViewButton, advancedView, advancedBackground },
-                  { globalViewButton, globalView, globalBackground } };
+        juce::Image& background;
+        const char* pictureName;
+    } views[] = { { basicViewButton, basicView, basicBackground, "Editor_BASIC" },
+                  { advancedViewButton, advancedView, advancedBackground, "Editor_ADVANCED" },
+                  { globalViewButton, globalView, globalBackground, "Editor_GLOBAL_SIMPLE" } };
 
     for (const auto& selected : views)
     {
         if (! selected.button.getToggleState())
             continue;
+
+        if (! selected.background.isValid())
+            selected.background = getResourceImage (selected.pictureName, "png");
+
+        if (&selected.view != &basicView && ! knobLook.getKnobImage().isValid())
+        {
+            knobLook.setKnobImage (getResourceImage ("Knob", "png"), 128);
+            knobLook.setBipolarKnobImage (getResourceImage ("Knob Bipolar", "png"));
+        }
 
         currentBackground = &selected.background;
 
