@@ -43,6 +43,10 @@ void VandoriumEditorApplication::initialise (const juce::String& commandLine)
         return;
     }
 
+    // The LCD typeface loads while the display is opened and the settings
+    // are read: the framework's first typeface scans every system font.
+    ResourceLoader::getInstance().preloadTypeface ("LCDFont");
+
     if (juce::Desktop::getInstance().getDisplays().displays.isEmpty())
     {
         std::cerr << "Vandorium Editor needs a display: start it from a desktop session, or under xvfb-run." << std::endl;
@@ -80,6 +84,8 @@ void VandoriumEditorApplication::initialise (const juce::String& commandLine)
     auto* confirmationParent = juceDialogs.get();
     dialogs = std::move (juceDialogs);
     documentOpener = std::make_unique<SystemDocumentOpener>();
+    // Before the first window: from here on fonts are used on this thread.
+    ResourceLoader::getInstance().waitForTypefaces();
     mainWindow = std::make_unique<MainWindow> (EditorSession::Services { devices->getPorts(), settings, *dialogs }, dialogRunner, *documentOpener);
     confirmationParent->setAssociatedComponent (&mainWindow->getMainComponent());
 }

@@ -68,23 +68,45 @@ void ResourceLoader::preloadImages (const juce::StringArray& names, const juce::
                                           .share());
 }
 
+namespace
+{
+// A missing file gives no typeface; the font then falls back to the default.
+juce::Typeface::Ptr readTypeface (const juce::File& file)
+{
+    juce::MemoryBlock data;
+    file.loadFileAsData (data);
+    return data.getSize() > 0 ? juce::Typeface::createSystemTypefaceFor (data.getData(), data.getSize()) : nullptr;
+}
+} // namespace
+
+void ResourceLoader::preloadTypeface (const juce::String& name)
+{
+    if (typefaces.count (name) == 0 && typefacesLoading.count (name) == 0)
+    {
+        ++typefaceLoads;
+        typefacesLoading.emplace (name, std::async (std::launch::async, [file = folder.getChildFile (name + ".ttf")]
+                                                    { return readTypeface (file); })
+                                            .share());
+    }
+}
+
+void ResourceLoader::waitForTypefaces()
+{
+    for (auto& [name, loading] : typefacesLoading)
+        typefaces.emplace (name, loading.get());
+
+    typefacesLoading.clear();
+}
+
 juce::Font ResourceLoader::getResourceFont (const juce::String& name, float height)
 {
+    waitForTypefaces();
     auto found = typefaces.find (name);
 
     if (found == typefaces.end())
     {
-        juce::MemoryBlock data;
-        folder.getChildFile (name + ".ttf").loadFileAsData (data);
         ++typefaceLoads;
-
-        // A missing file gives no typeface; the font then falls back to the default.
-        juce::Typeface::Ptr typeface;
-
-        if (data.getSize() > 0)
-            typeface = juce::Typeface::createSystemTypefaceFor (data.getData(), data.getSize());
-
-        found = typefaces.emplace (name, typeface).first;
+        found = typefaces.emplace (name, readTypeface (folder.getChildFile (name + ".ttf"))).first;
     }
 
     juce::Font font;
@@ -99,6 +121,7 @@ juce::Font ResourceLoader::getResourceFont (const juce::String& name, float heig
 
 void ResourceLoader::releaseTypefaces()
 {
+    waitForTypefaces();
     typefaces.clear();
 }
 

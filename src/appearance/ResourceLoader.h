@@ -40,6 +40,14 @@ public:
     */
     void preloadImages (const juce::StringArray& names, const juce::String& extension);
 
+    /** Starts reading a typeface on a worker thread. The framework's first
+        typeface also scans every font of the system, which takes tens of
+        milliseconds; waitForTypefaces must run before anything else uses a
+        font, since that scan is not safe on two threads at once.
+    */
+    void preloadTypeface (const juce::String& name);
+    void waitForTypefaces();
+
     /** A plain font on the typeface "name.ttf", at the design height times the UI scale. */
     juce::Font getResourceFont (const juce::String& name, float height);
 
@@ -61,6 +69,7 @@ private:
     std::map<juce::String, juce::File> files;
     std::map<juce::String, juce::Typeface::Ptr> typefaces;
     std::map<juce::String, std::shared_future<juce::Image>> preloading;
+    std::map<juce::String, std::shared_future<juce::Typeface::Ptr>> typefacesLoading;
     int typefaceLoads = 0;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (ResourceLoader)
