@@ -1,5 +1,7 @@
 #include "VandoriumEditorApplication.h"
 
+#include <malloc.h>
+
 #include "CommandLineHelp.h"
 #include "ConnectionCheck.h"
 #include "ProcessExit.h"
@@ -167,8 +169,17 @@ void VandoriumEditorApplication::MainWindow::runStartUpChecks (UserDialogs& user
 
 void VandoriumEditorApplication::MainWindow::paintOverChildren (juce::Graphics&)
 {
+    if (firstFramePainted)
+        return;
+
     // Painted over every child: the window's first frame is complete.
+    firstFramePainted = true;
     StartupTrace::firstPaintDone();
+
+    // Decoding the pictures and scanning the fonts left freed buffers in the
+    // heap: they go back to the system, so the editor holds what it uses.
+    juce::MessageManager::callAsync ([]
+                                     { malloc_trim (0); });
 }
 
 void VandoriumEditorApplication::MainWindow::closeButtonPressed()

@@ -72,6 +72,7 @@ public:
         MenuBarLook menuBarLook;
         MenuBar menuBar;
         MainComponent* mainComponent = nullptr; // owned by the window as its content
+        bool firstFramePainted = false;
 
         JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainWindow)
     };

@@ -74,3 +74,29 @@ TEST (ResourceLoader, ReadsEachTypefaceOnceAndScalesItsHeight)
     rig.loader.getResourceFont ("LCDFont", 18.0f);
     EXPECT_EQ (rig.loader.getNumTypefaceLoads(), 3);
 }
+
+TEST (ResourceLoader, PreloadedPicturesAndTypefacesAreReadOnceInTheBackground)
+{
+    LoaderRig rig (1.0);
+    rig.addFile ("Early.png");
+    ASSERT_TRUE (juce::File (VANDORIUM_BUILT_RESOURCES).getChildFile ("LCDFont.ttf").copyFileTo (rig.temp.resources().getChildFile ("LCDFont.ttf")));
+
+    rig.loader.preloadTypeface ("LCDFont");
+    rig.loader.preloadImages ({ "Early", "Missing" }, "png");
+    rig.loader.waitForTypefaces();
+
+    // Gone from the folder: what the editor gets now can only be what the
+    // workers read.
+    rig.temp.resources().getChildFile ("Early.png").deleteFile();
+    rig.temp.resources().getChildFile ("LCDFont.ttf").deleteFile();
+
+    const auto early = rig.loader.getResourceImage ("Early", "png");
+    EXPECT_TRUE (early.isValid());
+    EXPECT_EQ (early.getWidth(), 4);
+    EXPECT_FALSE (rig.loader.getResourceImage ("Missing", "png").isValid());
+
+    // The typeface read in the background serves the request: no second read.
+    const auto font = rig.loader.getResourceFont ("LCDFont", 17.0f);
+    EXPECT_EQ (rig.loader.getNumTypefaceLoads(), 1);
+    EXPECT_FLOAT_EQ (font.getHeight(), 17.0f * rig.uiScale);
+}
