@@ -33,6 +33,12 @@ struct MainComponentConnection final : public ConnectionCheckTarget
 } // namespace
 
 //==============================================================================
+void VandoriumEditorApplication::useShippedDefaultTypeface()
+{
+    if (const auto typeface = ResourceLoader::getInstance().getResourceFont ("Caption", 1.0f).getTypefacePtr(); dynamic_cast<juce::CustomTypeface*> (typeface.get()) != nullptr)
+        juce::LookAndFeel::getDefaultLookAndFeel().setDefaultSansSerifTypeface (typeface);
+}
+
 void VandoriumEditorApplication::initialise (const juce::String& commandLine)
 {
     const auto arguments = juce::StringArray::fromTokens (commandLine, true);
@@ -48,6 +54,7 @@ void VandoriumEditorApplication::initialise (const juce::String& commandLine)
     // The LCD typeface loads while the display is opened and the settings
     // are read: the framework's first typeface scans every system font.
     ResourceLoader::getInstance().preloadTypeface ("LCDFont");
+    ResourceLoader::getInstance().preloadTypeface ("Caption");
 
     if (juce::Desktop::getInstance().getDisplays().displays.isEmpty())
     {
@@ -87,7 +94,10 @@ void VandoriumEditorApplication::initialise (const juce::String& commandLine)
     dialogs = std::move (juceDialogs);
     documentOpener = std::make_unique<SystemDocumentOpener>();
     // Before the first window: from here on fonts are used on this thread.
+    // Text without a face of its own uses the shipped one; the framework
+    // would otherwise scan every installed font on its first text.
     ResourceLoader::getInstance().waitForTypefaces();
+    useShippedDefaultTypeface();
     mainWindow = std::make_unique<MainWindow> (EditorSession::Services { devices->getPorts(), settings, *dialogs }, dialogRunner, *documentOpener);
     confirmationParent->setAssociatedComponent (&mainWindow->getMainComponent());
 }

@@ -78,6 +78,8 @@ public:
     };
 
 private:
+    static void useShippedDefaultTypeface();
+
     std::unique_ptr<DeviceEnvironment> devices;
     std::unique_ptr<UserDialogs> dialogs;
     DialogWindowRunner dialogRunner;

@@ -70,11 +70,18 @@ void ResourceLoader::preloadImages (const juce::StringArray& names, const juce::
 
 namespace
 {
-// A missing file gives no typeface; the font then falls back to the default.
-juce::Typeface::Ptr readTypeface (const juce::File& file)
+// The packed outlines when the folder has them: they load without the
+// system's font machinery, whose first use scans every installed font. A
+// missing file gives no typeface; the font then falls back to the default.
+juce::Typeface::Ptr readTypeface (const juce::File& ttf)
 {
+    if (const auto packed = ttf.withFileExtension ("jucefont"); packed.existsAsFile())
+        if (juce::FileInputStream in (packed); in.openedOk())
+            if (juce::Typeface::Ptr typeface (new juce::CustomTypeface (in)); typeface->getAscent() > 0.0f)
+                return typeface;
+
     juce::MemoryBlock data;
-    file.loadFileAsData (data);
+    ttf.loadFileAsData (data);
     return data.getSize() > 0 ? juce::Typeface::createSystemTypefaceFor (data.getData(), data.getSize()) : nullptr;
 }
 } // namespace

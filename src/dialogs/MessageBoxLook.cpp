@@ -127,7 +127,9 @@ void MessageBoxLook::drawDocumentWindowTitleBar (juce::DocumentWindow& window, j
     g.fillRect (0, h - 1, w, 1);
 
     g.setColour (window.isActiveWindow() ? caption : dimCaption);
-    g.setFont (getFuturaFont ((float) h * 0.62f, true));
+    // The captions' face, as in the pictures, and not the system's: the
+    // window's title must not wait for the framework's scan of every font.
+    g.setFont (getResourceFont ("CaptionBold", 1.0f).withHeight ((float) h * 0.55f));
     g.drawText (window.getName(), 0, 0, w, h, juce::Justification::centred, true);
 }
 

@@ -1,5 +1,7 @@
 #include "ConnectionStatus.h"
 
+#include "appearance/ResourceLoader.h"
+
 #include "appearance/VandoriumLookAndFeel.h"
 
 juce::String ConnectionStatus::getText() const
@@ -29,7 +31,7 @@ void ConnectionStatus::paint (juce::Graphics& g)
                                                             : juce::Colour (0xffd0605e);
     const auto lampSize = 9.0f * scale;
     const auto text = getText();
-    const juce::Font font (12.0f * scale, juce::Font::bold);
+    const auto font = getResourceFont ("CaptionBold", 12.0f).withHeight (12.0f * scale);
     const auto textWidth = font.getStringWidthFloat (text) + 2.0f;
     const auto totalWidth = lampSize + 8.0f * scale + textWidth;
     auto x = area.getCentreX() - totalWidth / 2.0f;

@@ -57,8 +57,48 @@ int writeIcons (const juce::File& folder, const juce::String& name)
     return failures == 0 ? 0 : 1;
 }
 
+/** A typeface as the framework's own outline format (glyph paths and
+    kerning, compressed): it loads without the system's font machinery, whose
+    first use scans every installed font.
+*/
+int packTypeface (const juce::File& ttf, const juce::String& family, const juce::File& output)
+{
+    juce::MemoryBlock data;
+
+    if (! ttf.loadFileAsData (data))
+    {
+        std::cerr << "cannot read " << ttf.getFullPathName() << std::endl;
+        return 1;
+    }
+
+    const auto source = juce::Typeface::createSystemTypefaceFor (data.getData(), data.getSize());
+
+    if (source == nullptr)
+    {
+        std::cerr << ttf.getFullPathName() << " is not a typeface" << std::endl;
+        return 1;
+    }
+
+    // Plain style under its own family name: the editor asks for it by
+    // typeface, never by name, and a style change would lose it.
+    juce::CustomTypeface packed;
+    packed.setCharacteristics (family, source->getAscent(), false, false, '?');
+    packed.addGlyphsFromOtherTypeface (*source, 0x20, 0xff - 0x20 + 1);
+
+    output.deleteFile();
+    juce::FileOutputStream out (output);
+    return out.openedOk() && packed.writeToStream (out) ? 0 : 1;
+}
+
 int main (int argc, char* argv[])
 {
+    if (argc == 5 && juce::String (argv[1]) == "--typeface")
+    {
+        juce::ScopedJuceInitialiser_GUI framework;
+        const auto cwd = juce::File::getCurrentWorkingDirectory();
+        return packTypeface (cwd.getChildFile (argv[2]), argv[3], cwd.getChildFile (argv[4]));
+    }
+
     if (argc == 4 && juce::String (argv[1]) == "--icons")
     {
         juce::ScopedJuceInitialiser_GUI framework;
@@ -67,7 +107,7 @@ int main (int argc, char* argv[])
 
     if (argc != 2)
     {
-        std::cerr << "usage: vandorium-resource-gen OUTPUT_FOLDER\n       vandorium-resource-gen --icons HICOLOR_FOLDER NAME" << std::endl;
+        std::cerr << "usage: vandorium-resource-gen OUTPUT_FOLDER\n       vandorium-resource-gen --icons HICOLOR_FOLDER NAME\n       vandorium-resource-gen --typeface TTF FAMILY OUTPUT.jucefont" << std::endl;
         return 2;
     }
 
