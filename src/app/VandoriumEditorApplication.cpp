@@ -118,10 +118,12 @@ void VandoriumEditorApplication::shutdown()
 
 //==============================================================================
 VandoriumEditorApplication::MainWindow::MainWindow (EditorSession::Services services, ModalDialogRunner& runner, DocumentOpener& opener)
+    // Put on the desktop once, with its native title bar: created with the
+    // framework's own title bar first, the window would be built twice.
     : juce::DocumentWindow (BuildInfo::productName,
                             juce::Colour (0xffd3d3d3),
                             juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton,
-                            true)
+                            false)
     , help ({ services.settings, services.dialogs, runner, opener, ResourceLoader::getInstance().getResourceFolder() })
 {
     session = std::make_unique<EditorSession> (services);
@@ -144,6 +146,7 @@ VandoriumEditorApplication::MainWindow::MainWindow (EditorSession::Services serv
     setContentComponentSize (designSize.getWidth(), designSize.getHeight());
 
     centreWithSize (getWidth(), getHeight());
+    addToDesktop();
     setVisible (true);
 
     // The guide comes after the window appears and before the instrument is

@@ -1,5 +1,8 @@
 #include "ResourceLoader.h"
 
+#include <array>
+#include <thread>
+
 #include "appearance/UiScale.h"
 #include "model/AppFolders.h"
 
@@ -61,11 +64,46 @@ juce::Image ResourceLoader::getResourceImage (const juce::String& name, const ju
 
 void ResourceLoader::preloadImages (const juce::StringArray& names, const juce::String& extension)
 {
+    // Two workers, each decoding every other picture in the order given: the
+    // first frame waits for all of them, so they share both cores.
+    using Jobs = std::vector<std::pair<juce::File, std::promise<juce::Image>>>;
+    std::array<std::shared_ptr<Jobs>, 2> jobs { std::make_shared<Jobs>(), std::make_shared<Jobs>() };
+    size_t next = 0;
+
     for (const auto& name : names)
-        if (preloading.count (name) == 0)
-            preloading.emplace (name, std::async (std::launch::async, [file = getResourceFile (name, extension)]
-                                                  { return juce::ImageFileFormat::loadFrom (file); })
-                                          .share());
+    {
+        if (preloading.count (name) != 0)
+            continue;
+
+        auto& queue = *jobs[next++ % jobs.size()];
+        queue.emplace_back (getResourceFile (name, extension), std::promise<juce::Image>());
+        preloading.emplace (name, queue.back().second.get_future().share());
+    }
+
+    for (auto& queue : jobs)
+        if (! queue->empty())
+            workers.emplace_back ([queue]
+                                  {
+                                      for (auto& [file, promise] : *queue)
+                                          promise.set_value (juce::ImageFileFormat::loadFrom (file));
+                                  });
+}
+
+ResourceLoader::~ResourceLoader()
+{
+    finishBackgroundWork();
+}
+
+void ResourceLoader::finishBackgroundWork()
+{
+    waitForTypefaces();
+
+    for (auto& worker : workers)
+        if (worker.joinable())
+            worker.join();
+
+    workers.clear();
+    preloading.clear();
 }
 
 namespace
@@ -128,7 +166,7 @@ juce::Font ResourceLoader::getResourceFont (const juce::String& name, float heig
 
 void ResourceLoader::releaseTypefaces()
 {
-    waitForTypefaces();
+    finishBackgroundWork();
     typefaces.clear();
 }
 

@@ -3,6 +3,8 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <future>
+#include <thread>
+#include <vector>
 
 #include <functional>
 #include <map>
@@ -20,6 +22,7 @@ public:
     using ScaleSource = std::function<double()>;
 
     ResourceLoader (juce::File resourceFolder, ScaleSource displayScale, std::function<float()> uiScale);
+    ~ResourceLoader();
 
     /** The process-wide loader: the process's resource folder, the real
         display and the editor's UI scale.
@@ -48,6 +51,9 @@ public:
     void preloadTypeface (const juce::String& name);
     void waitForTypefaces();
 
+    /** Waits for every worker (at shutdown, and before the loader goes). */
+    void finishBackgroundWork();
+
     /** A plain font on the typeface "name.ttf", at the design height times the UI scale. */
     juce::Font getResourceFont (const juce::String& name, float height);
 
@@ -70,6 +76,7 @@ private:
     std::map<juce::String, juce::Typeface::Ptr> typefaces;
     std::map<juce::String, std::shared_future<juce::Image>> preloading;
     std::map<juce::String, std::shared_future<juce::Typeface::Ptr>> typefacesLoading;
+    std::vector<std::thread> workers;
     int typefaceLoads = 0;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (ResourceLoader)

@@ -1,6 +1,7 @@
 // Draws every picture of the resource folder, at the design size and at
 // twice that size ("@2x"), from the same layout tables the windows use.
 
+#include "FastPng.h"
 #include "Pictures.h"
 
 #include <juce_events/juce_events.h>
@@ -21,6 +22,11 @@ bool writePicture (const Picture& picture, const juce::File& folder, int scale)
 
     const auto file = folder.getChildFile (picture.name + (scale == 2 ? "@2x" : "") + ".png");
     file.deleteFile();
+
+    // What the main window's first frame shows is stored for decoding speed.
+    if (scale == 1 && juce::StringArray ({ "Editor_BASIC", "Knob Big", "Knob Big Bipolar" }).contains (picture.name))
+        return writeFastDecodingPng (image, file);
+
     juce::FileOutputStream out (file);
     juce::PNGImageFormat png;
     return out.openedOk() && png.writeImageToStream (image, out);
