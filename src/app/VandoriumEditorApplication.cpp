@@ -78,8 +78,7 @@ void VandoriumEditorApplication::initialise (const juce::String& commandLine)
 
     // The first frame's pictures decode on worker threads while the
     // settings load and the window is built.
-    ResourceLoader::getInstance().preloadImages ({ "Editor_BASIC", "Knob Big", "Knob Big Bipolar", "Round Button HD", "Scrollbar Knob HD", "SAVE Button HD",
-                                                   "DELETE Button HD", "QUICK SAVE Button HD", "Folder Button HD", "Sync Button HD" },
+    ResourceLoader::getInstance().preloadImages ({ "Editor_BASIC", "Knob Big", "Knob Big Bipolar", "Round Button HD", "Scrollbar Knob HD", "SAVE Button HD", "DELETE Button HD", "QUICK SAVE Button HD", "Folder Button HD", "Sync Button HD" },
                                                  "png");
 
     quitOnSignals = std::make_unique<QuitOnSignals>();

@@ -85,8 +85,7 @@ void ResourceLoader::preloadImages (const juce::StringArray& names, const juce::
             workers.emplace_back ([queue]
                                   {
                                       for (auto& [file, promise] : *queue)
-                                          promise.set_value (juce::ImageFileFormat::loadFrom (file));
-                                  });
+                                          promise.set_value (juce::ImageFileFormat::loadFrom (file)); });
 }
 
 ResourceLoader::~ResourceLoader()
