@@ -5,8 +5,7 @@
 // programs report when VANDORIUM_TRACE_FIRST_PAINT names a file).
 //   vandorium-startup-bench EDITOR BARE_WINDOW [RUNS] [IDLE_SECONDS]
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
+#include "x11/XWindows.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -34,53 +33,6 @@ long long nowNs()
     timespec t {};
     clock_gettime (CLOCK_MONOTONIC, &t);
     return (long long) t.tv_sec * 1000000000LL + t.tv_nsec;
-}
-
-std::string windowName (Display* display, Window window)
-{
-    XTextProperty name {};
-    std::string result;
-
-    if (XGetWMName (display, window, &name) != 0 && name.value != nullptr)
-    {
-        result.assign (reinterpret_cast<const char*> (name.value), name.nitems);
-        XFree (name.value);
-    }
-
-    return result;
-}
-
-Window findWindow (Display* display, Window parent, const std::string& title)
-{
-    Window root, parentOut, *children = nullptr;
-    unsigned int count = 0;
-
-    if (XQueryTree (display, parent, &root, &parentOut, &children, &count) == 0)
-        return 0;
-
-    Window found = 0;
-
-    for (unsigned int i = 0; i < count && found == 0; ++i)
-        if (windowName (display, children[i]) == title)
-            found = children[i];
-
-    if (children != nullptr)
-        XFree (children);
-
-    return found;
-}
-
-void askToClose (Display* display, Window window)
-{
-    XEvent event {};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom (display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = (long) XInternAtom (display, "WM_DELETE_WINDOW", False);
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent (display, window, False, NoEventMask, &event);
-    XFlush (display);
 }
 
 long residentKiB (pid_t pid)
@@ -202,7 +154,7 @@ Run measureOnce (Display* display, const Target& target)
             XEvent event;
             XNextEvent (display, &event);
 
-            if (event.type == MapNotify && run.mappedMs < 0 && windowName (display, event.xmap.window) == target.title)
+            if (event.type == MapNotify && run.mappedMs < 0 && XWindows::nameOf (display, event.xmap.window) == target.title)
                 run.mappedMs = (double) (nowNs() - t0) / 1e6;
         }
 
@@ -247,8 +199,8 @@ Idle measureIdle (Display* display, const Target& target, int seconds)
     std::this_thread::sleep_for (std::chrono::seconds (4));
 
     if (! target.closeFirst.empty())
-        if (const auto window = findWindow (display, DefaultRootWindow (display), target.closeFirst))
-            askToClose (display, window);
+        if (const auto window = XWindows::find (display, DefaultRootWindow (display), target.closeFirst))
+            XWindows::askToClose (display, window);
 
     // Settled: the start-up checks are done, the idle timer runs.
     std::this_thread::sleep_for (std::chrono::seconds (4));

@@ -35,8 +35,17 @@ struct MainComponentConnection final : public ConnectionCheckTarget
 //==============================================================================
 void VandoriumEditorApplication::useShippedDefaultTypeface()
 {
-    if (const auto typeface = ResourceLoader::getInstance().getResourceFont ("Caption", 1.0f).getTypefacePtr(); dynamic_cast<juce::CustomTypeface*> (typeface.get()) != nullptr)
-        juce::LookAndFeel::getDefaultLookAndFeel().setDefaultSansSerifTypeface (typeface);
+    const auto shipped = [] (const char* name) -> juce::Typeface::Ptr
+    {
+        const auto typeface = ResourceLoader::getInstance().getResourceFont (name, 1.0f).getTypefacePtr();
+        return dynamic_cast<juce::CustomTypeface*> (typeface.get()) != nullptr ? typeface : nullptr;
+    };
+
+    if (auto regular = shipped ("Caption"); regular != nullptr)
+    {
+        defaultLook = std::make_unique<DefaultLook> (regular, shipped ("CaptionBold"));
+        juce::LookAndFeel::setDefaultLookAndFeel (defaultLook.get());
+    }
 }
 
 void VandoriumEditorApplication::initialise (const juce::String& commandLine)
@@ -51,10 +60,8 @@ void VandoriumEditorApplication::initialise (const juce::String& commandLine)
         return;
     }
 
-    // The LCD typeface loads while the display is opened and the settings
-    // are read: the framework's first typeface scans every system font.
-    ResourceLoader::getInstance().preloadTypeface ("LCDFont");
-    ResourceLoader::getInstance().preloadTypeface ("Caption");
+    // The typefaces load while the display opens and the settings are read.
+    ResourceLoader::getInstance().preloadTypefaces ({ "LCDFont", "Caption", "CaptionBold" });
 
     if (juce::Desktop::getInstance().getDisplays().displays.isEmpty())
     {
@@ -109,6 +116,8 @@ void VandoriumEditorApplication::shutdown()
     // The opener reports its failures through the dialogs: it goes first.
     documentOpener = nullptr;
     dialogs = nullptr;
+    juce::LookAndFeel::setDefaultLookAndFeel (nullptr);
+    defaultLook = nullptr;
     ResourceLoader::getInstance().releaseTypefaces();
 
     if (demoFolder != juce::File())

@@ -2,6 +2,7 @@
 
 #include "DeviceEnvironment.h"
 #include "ProcessExit.h"
+#include "appearance/DefaultLook.h"
 #include "appearance/MenuBarLook.h"
 #include "dialogs/HelpCommands.h"
 #include "dialogs/UserDialogs.h"
@@ -78,8 +79,9 @@ public:
     };
 
 private:
-    static void useShippedDefaultTypeface();
+    void useShippedDefaultTypeface();
 
+    std::unique_ptr<DefaultLook> defaultLook;
     std::unique_ptr<DeviceEnvironment> devices;
     std::unique_ptr<UserDialogs> dialogs;
     DialogWindowRunner dialogRunner;

@@ -88,6 +88,12 @@ void ResourceLoader::preloadImages (const juce::StringArray& names, const juce::
                                           promise.set_value (juce::ImageFileFormat::loadFrom (file)); });
 }
 
+void ResourceLoader::waitForImages() const
+{
+    for (const auto& [name, image] : preloading)
+        image.wait();
+}
+
 ResourceLoader::~ResourceLoader()
 {
     finishBackgroundWork();
@@ -123,15 +129,28 @@ juce::Typeface::Ptr readTypeface (const juce::File& ttf)
 }
 } // namespace
 
-void ResourceLoader::preloadTypeface (const juce::String& name)
+void ResourceLoader::preloadTypefaces (const juce::StringArray& names)
 {
-    if (typefaces.count (name) == 0 && typefacesLoading.count (name) == 0)
+    // One worker, one typeface after the other: the framework's font
+    // machinery must never run on two threads at once.
+    using Jobs = std::vector<std::pair<juce::File, std::promise<juce::Typeface::Ptr>>>;
+    auto jobs = std::make_shared<Jobs>();
+
+    for (const auto& name : names)
     {
+        if (typefaces.count (name) != 0 || typefacesLoading.count (name) != 0)
+            continue;
+
         ++typefaceLoads;
-        typefacesLoading.emplace (name, std::async (std::launch::async, [file = folder.getChildFile (name + ".ttf")]
-                                                    { return readTypeface (file); })
-                                            .share());
+        jobs->emplace_back (folder.getChildFile (name + ".ttf"), std::promise<juce::Typeface::Ptr>());
+        typefacesLoading.emplace (name, jobs->back().second.get_future().share());
     }
+
+    if (! jobs->empty())
+        workers.emplace_back ([jobs]
+                              {
+                                  for (auto& [file, promise] : *jobs)
+                                      promise.set_value (readTypeface (file)); });
 }
 
 void ResourceLoader::waitForTypefaces()

@@ -43,13 +43,16 @@ public:
     */
     void preloadImages (const juce::StringArray& names, const juce::String& extension);
 
-    /** Starts reading a typeface on a worker thread. The framework's first
-        typeface also scans every font of the system, which takes tens of
-        milliseconds; waitForTypefaces must run before anything else uses a
-        font, since that scan is not safe on two threads at once.
+    /** Starts reading typefaces, in order, on one worker thread. A face read
+        from a ".ttf" goes through the framework's font machinery, which is not
+        safe on two threads at once: waitForTypefaces must run before anything
+        else uses a font.
     */
-    void preloadTypeface (const juce::String& name);
+    void preloadTypefaces (const juce::StringArray& names);
     void waitForTypefaces();
+
+    /** Waits until every picture being preloaded is decoded; they stay ready. */
+    void waitForImages() const;
 
     /** Waits for every worker (at shutdown, and before the loader goes). */
     void finishBackgroundWork();

@@ -3,6 +3,7 @@
 #include "model/ParameterTable.h"
 
 #include "ResourceLoader.h"
+#include "TextWrap.h"
 
 VandoriumLookAndFeel::VandoriumLookAndFeel()
 {
@@ -181,26 +182,7 @@ juce::StringArray VandoriumLookAndFeel::tooltipLines (const juce::String& tipTex
     // Short tips stay on one line; a long one wraps at word boundaries
     // instead of stretching across the window.
     for (const auto& paragraph : juce::StringArray::fromLines (tipText))
-    {
-        juce::String line;
-
-        for (const auto& word : juce::StringArray::fromTokens (paragraph, " ", {}))
-        {
-            const auto candidate = line.isEmpty() ? word : line + " " + word;
-
-            if (line.isNotEmpty() && font.getStringWidthFloat (candidate) > maxWidth)
-            {
-                lines.add (line);
-                line = word;
-            }
-            else
-            {
-                line = candidate;
-            }
-        }
-
-        lines.add (line);
-    }
+        lines.addArray (fillLinesWithWords (juce::StringArray::fromTokens (paragraph, " ", {}), font, maxWidth));
 
     return lines;
 }

@@ -1,34 +1,7 @@
 #include "MessageBody.h"
 
 #include "appearance/ProductPalette.h"
-
-namespace
-{
-/** The fewest lines, filled greedily, that a text takes at a width. */
-juce::StringArray fillLines (const juce::StringArray& words, const juce::Font& font, float width)
-{
-    juce::StringArray result;
-    juce::String line;
-
-    for (const auto& word : words)
-    {
-        const auto candidate = line.isEmpty() ? word : line + " " + word;
-
-        if (line.isNotEmpty() && font.getStringWidthFloat (candidate) > width)
-        {
-            result.add (line);
-            line = word;
-        }
-        else
-        {
-            line = candidate;
-        }
-    }
-
-    result.add (line);
-    return result;
-}
-} // namespace
+#include "appearance/TextWrap.h"
 
 MessageBody::MessageBody (Icon i, const juce::String& message, int maxWidth)
     : icon (i)
@@ -83,16 +56,16 @@ juce::StringArray MessageBody::layoutLines (const juce::String& message, const j
         // The fewest lines that fit, then the narrowest width that still
         // gives that many: the lines come out of even length.
         const auto words = juce::StringArray::fromTokens (line, " ", {});
-        const auto count = fillLines (words, font, maxLineWidth).size();
+        const auto count = fillLinesWithWords (words, font, maxLineWidth).size();
         auto low = 1.0f, high = maxLineWidth;
 
         for (int step = 0; step < 24; ++step)
         {
             const auto mid = (low + high) * 0.5f;
-            (fillLines (words, font, mid).size() > count ? low : high) = mid;
+            (fillLinesWithWords (words, font, mid).size() > count ? low : high) = mid;
         }
 
-        result.addArray (fillLines (words, font, high));
+        result.addArray (fillLinesWithWords (words, font, high));
     }
 
     return result;

@@ -61,7 +61,7 @@ void SystemDocumentOpener::open (const juce::String& fileOrAddress, Failed faile
         return;
     }
 
-    running.push_back ({ pid, std::move (failed) });
+    running.push_back ({ pid, std::move (failed), juce::Time::getMillisecondCounter() });
 
     if (! isTimerRunning())
         startTimer (pollIntervalMs);
@@ -87,6 +87,19 @@ juce::String SystemDocumentOpener::describeExitStatus (int waitStatus)
     }
 }
 
+bool SystemDocumentOpener::isFailureToOpen (int waitStatus, juce::uint32 runningForMs)
+{
+    if (WIFEXITED (waitStatus) && WEXITSTATUS (waitStatus) == 0)
+        return false;
+
+    // "No such file" and "no application" are said at once, whatever else ran.
+    if (WIFEXITED (waitStatus) && (WEXITSTATUS (waitStatus) == 2 || WEXITSTATUS (waitStatus) == 3))
+        return true;
+
+    constexpr juce::uint32 openerAnswersWithinMs = 5000;
+    return runningForMs < openerAnswersWithinMs;
+}
+
 void SystemDocumentOpener::timerCallback()
 {
     std::vector<std::pair<Failed, juce::String>> failures;
@@ -103,8 +116,10 @@ void SystemDocumentOpener::timerCallback()
         }
 
         // Reaped, or no longer ours to wait for (nothing to report then).
-        if (const auto reason = result > 0 ? describeExitStatus (status) : juce::String(); reason.isNotEmpty() && it->failed != nullptr)
-            failures.emplace_back (std::move (it->failed), reason);
+        const auto ranForMs = juce::Time::getMillisecondCounter() - it->startedMs;
+
+        if (result > 0 && isFailureToOpen (status, ranForMs) && it->failed != nullptr)
+            failures.emplace_back (std::move (it->failed), describeExitStatus (status));
 
         it = running.erase (it);
     }

@@ -25,6 +25,12 @@ public:
     /** The user's words for an exit status of the opener; empty for success. */
     static juce::String describeExitStatus (int waitStatus);
 
+    /** Whether an exit status means the desktop could not show the target.
+        Without a desktop session the opener waits for the viewer, so a late
+        failure or signal is the viewer's own ending, not a failure to open.
+    */
+    static bool isFailureToOpen (int waitStatus, juce::uint32 runningForMs);
+
 private:
     void timerCallback() override;
 
@@ -32,6 +38,7 @@ private:
     {
         pid_t pid;
         Failed failed;
+        juce::uint32 startedMs;
     };
 
     juce::String openerProgram;

@@ -251,6 +251,17 @@ LibraryCatalogue::Outcome LibraryCatalogue::exportLibrary (int row, const juce::
     return { true, {}, row };
 }
 
+juce::String LibraryCatalogue::bankFileQuestion (const BXVandoriumLibrary& library)
+{
+    const auto count = (int) library.presets.size();
+
+    if (count <= BankDump::numSlots)
+        return {};
+
+    return "A bank file holds 32 presets: only the first 32 of the " + juce::String (count) + " presets in the library\n'" + library.getName()
+           + "'\nwill be saved in it. Save the bank file ?";
+}
+
 juce::String LibraryCatalogue::sendAllQuestion (const BXVandoriumLibrary& library)
 {
     const auto count = (int) library.presets.size();

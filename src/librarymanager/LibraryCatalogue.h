@@ -86,6 +86,11 @@ public:
     /** The "Send All" question for a library. */
     static juce::String sendAllQuestion (const BXVandoriumLibrary& library);
 
+    /** The question before a library becomes a bank file; empty when it fits
+        one (32 presets at most) and there is nothing to ask.
+    */
+    static juce::String bankFileQuestion (const BXVandoriumLibrary& library);
+
     static constexpr const char* allName = "ALL";
     static constexpr const char* defaultLibraryName = "DEFAULT";
 

@@ -101,6 +101,8 @@ LibraryManagerComponent::LibraryManagerComponent (EditorSession& s)
     findField.onEscapeKey = [this]
     { setSearchText ({}); };
     findField.onReturnKey = [] {};
+    // The list's look draws the field in the colours above; the dialog's would fill it.
+    findField.setLookAndFeel (&listLook);
     addAndMakeVisible (findField);
 
     background = juce::Drawable::createFromImageFile (getResourceFile ("LIBRARY MANAGER", "png"));
@@ -116,6 +118,8 @@ LibraryManagerComponent::~LibraryManagerComponent()
 
     for (auto& c : commands)
         c->button.setLookAndFeel (nullptr);
+
+    findField.setLookAndFeel (nullptr);
 
     for (auto* list : { &librariesList, &presetsList })
         list->getVerticalScrollBar().setLookAndFeel (nullptr);
@@ -310,7 +314,7 @@ void LibraryManagerComponent::deleteLibrary()
 
 void LibraryManagerComponent::importLibrary()
 {
-    const auto chosen = session.getDialogs().chooseFileToOpen ("Please select the Vandorium Library you want to load...", startFolder(), "*.vandorium;*.syx");
+    const auto chosen = session.getDialogs().chooseFileToOpen ("Please select the Vandorium Library you want to load...", startFolder(), "*.vandorium;*.syx;*.SYX");
 
     if (! chosen.has_value())
         return;
@@ -329,11 +333,18 @@ void LibraryManagerComponent::exportLibrary()
     if (! catalogue.isUserLibrary (row))
         return;
 
-    const auto name = catalogue.getLibrary ((size_t) row).getName();
-    const auto chosen = session.getDialogs().chooseFileToSave ("Save a copy of the library (name it .syx for a bank file)", startFolder().getChildFile (name + BXVandoriumLibrary::fileExtension), "*.vandorium;*.syx");
+    const auto& library = catalogue.getLibrary ((size_t) row);
+    const auto chosen = session.getDialogs().chooseFileToSave ("Save a copy of the library (name it .syx for a bank file)", startFolder().getChildFile (library.getName() + BXVandoriumLibrary::fileExtension), "*.vandorium;*.syx;*.SYX");
 
-    if (chosen.has_value())
-        report (catalogue.exportLibrary (row, *chosen));
+    if (! chosen.has_value())
+        return;
+
+    // A bank holds 32 presets: a longer library is not silently cut short.
+    if (const auto question = LibraryCatalogue::bankFileQuestion (library);
+        LibraryCatalogue::isBankFile (*chosen) && question.isNotEmpty() && ! session.getDialogs().confirm (question))
+        return;
+
+    report (catalogue.exportLibrary (row, *chosen));
 }
 
 void LibraryManagerComponent::undoLastDrop()

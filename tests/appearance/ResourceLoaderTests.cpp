@@ -81,9 +81,10 @@ TEST (ResourceLoader, PreloadedPicturesAndTypefacesAreReadOnceInTheBackground)
     rig.addFile ("Early.png");
     ASSERT_TRUE (juce::File (VANDORIUM_BUILT_RESOURCES).getChildFile ("LCDFont.ttf").copyFileTo (rig.temp.resources().getChildFile ("LCDFont.ttf")));
 
-    rig.loader.preloadTypeface ("LCDFont");
+    rig.loader.preloadTypefaces ({ "LCDFont" });
     rig.loader.preloadImages ({ "Early", "Missing" }, "png");
     rig.loader.waitForTypefaces();
+    rig.loader.waitForImages();
 
     // Gone from the folder: what the editor gets now can only be what the
     // workers read.

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 TEST (SystemDocumentOpener, HandsTheTargetOverAsOneArgumentAndReportsWhatTheOpenerReports)
 {
     TempFolder temp;
@@ -41,4 +43,16 @@ TEST (SystemDocumentOpener, ExitStatusesInTheUsersWords)
 
     for (const auto code : { 1, 2, 3, 4, 5 })
         EXPECT_TRUE (SystemDocumentOpener::describeExitStatus (code << 8).isNotEmpty()) << code;
+
+    // A viewer kept in the foreground that ends badly much later was shown:
+    // only "no file" and "no application" count then.
+    const struct
+    {
+        int waitStatus;
+        juce::uint32 runningForMs;
+        bool failure;
+    } cases[] = { { 0, 100, false }, { 3 << 8, 100, true }, { 3 << 8, 600000, true }, { 2 << 8, 600000, true }, { 4 << 8, 100, true }, { 4 << 8, 600000, false }, { SIGTERM, 600000, false }, { SIGKILL, 100, true } };
+
+    for (const auto& c : cases)
+        EXPECT_EQ (SystemDocumentOpener::isFailureToOpen (c.waitStatus, c.runningForMs), c.failure) << c.waitStatus << " after " << c.runningForMs;
 }

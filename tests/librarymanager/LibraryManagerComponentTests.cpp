@@ -162,8 +162,16 @@ TEST (LibraryManager, SendAllSendsTheBytesOfTheExportedBankFile)
     rig.manager = std::make_unique<LibraryManagerComponent> (*rig.session);
     const auto big = rig.libraries().getSelectedRow();
 
+    // A bank holds 32 presets: saving 33 asks first, and "NO" writes nothing.
     const auto exported = rig.temp.getRoot().getChildFile ("big.syx");
     rig.dialogs.files.push_back (exported);
+    rig.dialogs.confirmations.push_back (false);
+    rig.manager->exportLibrary();
+    EXPECT_TRUE (rig.dialogs.ofKind ("confirm").back().message.contains ("only the first 32 of the 33 presets"));
+    EXPECT_FALSE (exported.exists());
+
+    rig.dialogs.files.push_back (exported);
+    rig.dialogs.confirmations.push_back (true);
     rig.manager->exportLibrary();
     juce::MemoryBlock fileBytes;
     ASSERT_TRUE (exported.loadFileAsData (fileBytes));

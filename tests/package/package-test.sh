@@ -27,6 +27,7 @@ dpkg-deb -x "$deb" "$root"
 for path in usr/lib/vandorium-editor/vandorium-editor usr/lib/vandorium-editor/vandorium-tool \
             usr/lib/vandorium-editor/Resources/Knob.png "usr/lib/vandorium-editor/Resources/EDITOR FACTORY.vandorium" \
             usr/lib/vandorium-editor/Resources/LCDFont.LICENSE.txt usr/lib/vandorium-editor/Resources/BetecknaGS.LICENSE.txt \
+            usr/lib/vandorium-editor/Resources/Caption.LICENSE.txt usr/lib/vandorium-editor/Resources/LCDFont.jucefont \
             usr/share/applications/vandorium-editor.desktop usr/share/icons/hicolor/48x48/apps/vandorium-editor.png \
             usr/share/icons/hicolor/256x256/apps/vandorium-editor.png usr/share/doc/vandorium-editor/copyright; do
     [ -e "$root/$path" ] || fail "missing from the package: /$path"

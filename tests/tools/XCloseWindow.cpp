@@ -6,50 +6,13 @@
 //   x-close-window --intern           creates the window manager atoms first: with no window
 //                                     manager running, a client started later would not know them
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
+#include "x11/XWindows.h"
 
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
 #include <thread>
-
-namespace
-{
-Window findWindow (Display* display, Window parent, const std::string& title)
-{
-    Window root, parentOut, *children = nullptr;
-    unsigned int count = 0;
-
-    if (XQueryTree (display, parent, &root, &parentOut, &children, &count) == 0)
-        return 0;
-
-    Window found = 0;
-
-    for (unsigned int i = 0; i < count && found == 0; ++i)
-    {
-        // The title may be stored as UTF8_STRING, which XFetchName refuses.
-        XTextProperty name {};
-
-        if (XGetWMName (display, children[i], &name) != 0 && name.value != nullptr)
-        {
-            if (title == std::string (reinterpret_cast<const char*> (name.value), name.nitems))
-                found = children[i];
-
-            XFree (name.value);
-        }
-
-        if (found == 0)
-            found = findWindow (display, children[i], title);
-    }
-
-    if (children != nullptr)
-        XFree (children);
-
-    return found;
-}
-} // namespace
 
 int main (int argc, char* argv[])
 {
@@ -94,7 +57,7 @@ int main (int argc, char* argv[])
     Window window = 0;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds (seconds);
 
-    while ((window = findWindow (display, DefaultRootWindow (display), title)) == 0 && std::chrono::steady_clock::now() < deadline)
+    while ((window = XWindows::find (display, DefaultRootWindow (display), title)) == 0 && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for (std::chrono::milliseconds (100));
 
     if (window == 0)
@@ -117,17 +80,9 @@ int main (int argc, char* argv[])
     // events yet: ask whichever window has the title until none has.
     for (int attempt = 0; attempt < 40 && window != 0; ++attempt)
     {
-        XEvent event {};
-        event.xclient.type = ClientMessage;
-        event.xclient.window = window;
-        event.xclient.message_type = XInternAtom (display, "WM_PROTOCOLS", False);
-        event.xclient.format = 32;
-        event.xclient.data.l[0] = (long) XInternAtom (display, "WM_DELETE_WINDOW", False);
-        event.xclient.data.l[1] = CurrentTime;
-        XSendEvent (display, window, False, NoEventMask, &event);
-        XFlush (display);
+        XWindows::askToClose (display, window);
         std::this_thread::sleep_for (std::chrono::milliseconds (500));
-        window = findWindow (display, DefaultRootWindow (display), title);
+        window = XWindows::find (display, DefaultRootWindow (display), title);
     }
 
     XCloseDisplay (display);

@@ -12,13 +12,17 @@ bool writeFastDecodingPng (const juce::Image& image, const juce::File& file)
     if (out == nullptr)
         return false;
 
+    // Everything with a destructor exists before libpng may jump back here.
+    const auto w = image.getWidth(), h = image.getHeight();
+    const juce::Image::BitmapData pixels (image, juce::Image::BitmapData::readOnly);
+    std::vector<png_byte> row ((size_t) w * 4);
+
     auto* png = png_create_write_struct (PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     auto* info = png != nullptr ? png_create_info_struct (png) : nullptr;
-    bool ok = false;
+    volatile bool ok = false;
 
     if (info != nullptr && setjmp (png_jmpbuf (png)) == 0)
     {
-        const auto w = image.getWidth(), h = image.getHeight();
         png_init_io (png, out);
         png_set_IHDR (png, info, (png_uint_32) w, (png_uint_32) h, 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
 
@@ -26,9 +30,6 @@ bool writeFastDecodingPng (const juce::Image& image, const juce::File& file)
         png_set_compression_level (png, 0);
         png_set_filter (png, 0, PNG_FILTER_NONE);
         png_write_info (png, info);
-
-        const juce::Image::BitmapData pixels (image, juce::Image::BitmapData::readOnly);
-        std::vector<png_byte> row ((size_t) w * 4);
 
         for (int y = 0; y < h; ++y)
         {
