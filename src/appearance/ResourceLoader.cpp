@@ -204,6 +204,14 @@ juce::Font getResourceFont (const juce::String& name, float height)
     return ResourceLoader::getInstance().getResourceFont (name, height);
 }
 
+std::unique_ptr<juce::Drawable> getResourceDrawable (const juce::String& name, const juce::String& extension)
+{
+    if (const auto picture = getResourceImage (name, extension); picture.isValid())
+        return std::make_unique<juce::DrawableImage> (picture);
+
+    return nullptr;
+}
+
 juce::Font getFuturaFont (float height, bool bold)
 {
     static const bool systemHasFutura = juce::Font::findAllTypefaceNames().contains ("Futura");

@@ -91,6 +91,11 @@ const juce::File& getResourceFile (const juce::String& name, const juce::String&
 juce::Image getResourceImage (const juce::String& name, const juce::String& extension);
 juce::Font getResourceFont (const juce::String& name, float height);
 
+/** A window's background picture as a drawable, decoded once for every
+    opening (through getResourceImage); nullptr when it cannot be loaded.
+*/
+std::unique_ptr<juce::Drawable> getResourceDrawable (const juce::String& name, const juce::String& extension);
+
 /** The captions' typeface "Futura" at a pixel height: the system's own when
     it has one, otherwise the geometric face of that family shipped in the
     resource folder ("BetecknaGS").

@@ -11,8 +11,7 @@ QuickStartDialog::QuickStartDialog (SettingsSwitches& s, float uiScale)
     showAtStartSwitch.setButtonText ({});
     showAtStartSwitch.addListener (this);
 
-    if (const auto picture = getResourceImage ("Editor Quick Start", "png"); picture.isValid())
-        background = std::make_unique<juce::DrawableImage> (picture);
+    background = getResourceDrawable ("Editor Quick Start", "png");
 
     setSize ((int) (DesignLayout::QuickStart::width * scale), (int) (DesignLayout::QuickStart::height * scale));
 

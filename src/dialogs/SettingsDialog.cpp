@@ -32,7 +32,7 @@ SettingsDialog::SettingsDialog (SettingsSwitches& s, float uiScale)
     versionLabel.setColour (juce::TextEditor::textColourId, juce::Colour (0xff000000));
     versionLabel.setColour (juce::TextEditor::backgroundColourId, juce::Colour (0x00000000));
 
-    background = juce::Drawable::createFromImageFile (getResourceFile ("SETTINGS BACKGROUND", "png"));
+    background = getResourceDrawable ("SETTINGS BACKGROUND", "png");
 
     setSize ((int) (DesignLayout::Settings::width * scale), (int) (DesignLayout::Settings::height * scale));
 

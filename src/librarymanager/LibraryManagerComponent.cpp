@@ -105,7 +105,7 @@ LibraryManagerComponent::LibraryManagerComponent (EditorSession& s)
     findField.setLookAndFeel (&listLook);
     addAndMakeVisible (findField);
 
-    background = juce::Drawable::createFromImageFile (getResourceFile ("LIBRARY MANAGER", "png"));
+    background = getResourceDrawable ("LIBRARY MANAGER", "png");
     setSize ((int) (DesignLayout::LibraryManager::width * scale), (int) (DesignLayout::LibraryManager::height * scale));
 
     showLibraries (catalogue.rowOf (session.getSettings().currentLibraryName));
